@@ -1,0 +1,3 @@
+#include "waypoint.h"
+
+int main() { return 0; }

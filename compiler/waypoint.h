@@ -1,0 +1,120 @@
+// The waypoint compiler's records and run state: the Waypoint record, the
+// waypoint list, the bounding box, the symbol table, the settings set by
+// directives, and the one RunState that carries all of them through a run.
+// Later passes update records in place; the writers only read them.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <deque>
+#include <string>
+
+constexpr int kWayIdMax = 31;         // characters in an ID
+constexpr int kDescMax = 255;         // characters in a description
+constexpr int kSymNameMax = 31;       // characters in a GPS symbol name
+constexpr int kTitleMax = 20;         // characters in the guide title
+constexpr int kFilenameMax = 255;     // characters in an output name
+constexpr int kLinePieceMax = 254;    // bytes taken by one read of a line
+constexpr int kSymbolEntries = 27;    // entry 0 default, 1..26 letters a..z
+
+// One waypoint line of the WayFile.
+struct Waypoint {
+    char WayID[kWayIdMax + 1] = {};
+    std::string Desc;                 // no trailing blanks, at most kDescMax
+    int32_t SegmentStart = 0;         // a distance run begins here
+    int32_t LineNo = 0;               // 1-based WayFile line number
+    int32_t HasDistance = 0;
+    int32_t HasGrade = 0;
+    double GridN = 0.0;               // grid northing, metres, unrounded
+    double GridE = 0.0;               // grid easting, metres, unrounded
+    int32_t SquareN = 0;              // whole metres within the 100 km square
+    int32_t SquareE = 0;
+    char SquareLetters[8] = {};
+    double Lat = 0.0;                 // WGS-84 degrees, as read
+    double Long = 0.0;
+    double Elev = 0.0;                // as read, 0 when the line gave none
+    double Distance = -1.0;           // accumulated, in the distance units
+    double Grade = 0.0;               // percent
+    int32_t RowSpan = 1;              // guide rows: itself plus blank rows after it
+};
+
+// Records in file order. A deque never moves its records as it grows, so the
+// tail stays valid and a million waypoints are never copied.
+using WaypointList = std::deque<Waypoint>;
+
+struct BoundingBox {
+    double MinLat = 0.0;
+    double MaxLat = 0.0;
+    double MinLong = 0.0;
+    double MaxLong = 0.0;
+};
+
+enum DistanceRule : int32_t { RULE_NONE = 0, RULE_ALL = 1, RULE_CONTINUOUS = 2 };
+
+struct SymbolEntry {
+    char SymLetter = '\0';            // lower-case letter; NUL for entry 0
+    char SymName[kSymNameMax + 1] = "Waypoint";
+    int32_t Rule = RULE_NONE;
+    double PrevGridE = 0.0;           // previous measured waypoint of the letter
+    double PrevGridN = 0.0;
+    double PrevElev = 0.0;
+    double SumDistance = 0.0;         // metres since the letter's last segment start
+};
+
+struct SymbolTable {
+    SymbolEntry Entries[kSymbolEntries];
+};
+
+constexpr int kGridOsgb = 1;
+constexpr int kGridIrish = 2;
+constexpr int kUnitsMiles = 0;
+constexpr int kUnitsKm = 1;
+
+// Directive-controlled values with their defaults, and the guide's layout
+// bookkeeping. Lengths in inches unless named otherwise.
+struct Settings {
+    int MaxId = 14;
+    int DistanceUnits = kUnitsMiles;
+    double DistanceTweak = 1.0;
+    int GridSystem = kGridOsgb;
+    int ElevationUnits = 0;           // 0 meters, 1 feet
+    int SplitSheet = 1;
+    int Bands = 2;                    // always SplitSheet + 1
+    double FieldWidthWp = 0.25;
+    double FieldWidthGrid = 0.35;
+    double FieldWidthElev = 0.25;
+    double FieldWidthDesc = 1.0;
+    double FieldHeight = 0.2;
+    double Gutter = 0.1;
+    double Borders = 0.25;
+    double SheetWidth = 8.5;
+    double SheetHeight = 11.0;
+    double FontSize = 6.0;            // points
+    char Title[kTitleMax + 1] = {};
+
+    int RowsPerColumn = 0;            // waypoint rows in one guide column
+    int InsertedRows = 0;             // blank rows inserted so far
+    int BlankLineRequest = 0;         // per line, cleared before every line
+    int NewColumnRequest = 0;
+};
+
+// Everything one cairnlog run owns, from the command line to the exit.
+struct RunState {
+    std::string WayFilename;          // as typed
+    char GpxFilename[kFilenameMax + 1] = {};
+    char PdfFilename[kFilenameMax + 1] = {};
+    char RptFilename[kFilenameMax + 1] = {};
+
+    Settings settings;
+    SymbolTable symbols;
+
+    WaypointList Waypoints;
+    int WaypointCount = 0;
+    BoundingBox Bounds;
+
+    int LineNo = 1;                   // current WayFile line
+    int FailFlag = 0;                 // a line error was reported
+
+    std::time_t Clock = 0;            // the run's one reading of the clock
+    char RunTimestamp[21] = {};       // yyyy-mm-ddThh:mm:ssZ, UTC
+};
