@@ -2,6 +2,8 @@
 # make test   builds and runs every test, then again under the sanitizers
 # make bench  prints the speed and memory figures
 
+MAKEFLAGS += --no-print-directory
+
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 ASAN    := build/asan
