@@ -71,9 +71,9 @@ const char* const HelpText[] = {
     " ",
     "<<<#SYM.?=>>> Correlates a symbol ID prefix (the ? in #SYM.?) with a ",
     "GPS symbol name. For example <#SYM.C=Flag, Red> gives every waypoint whose ID begins "
-    "with C or c the symbol Flag, Red, and <#SYM=Pin> sets the symbol of every prefix "
-    "without a #SYM.? of its own. The symbol names are those your GPS knows; without a "
-    "directive every waypoint gets Waypoint.",
+    "with C or c the symbol Flag, Red, and <#SYM=Pin> sets the symbol of IDs that do not "
+    "begin with a letter. The symbol names are those your GPS knows; without a directive "
+    "every waypoint gets Waypoint.",
     " ",
     "<<<#SYM_RULE=>>> Instructs how to calculate accumulated distance for an explicit "
     "#SYM.? symbol ID prefix. RULE_ALL accumulates the distance over every waypoint of the "
