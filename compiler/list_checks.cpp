@@ -39,27 +39,52 @@ struct PositionKey {
     static bool Equal(const Waypoint& a, const Waypoint& b) { return a.Lat == b.Lat && a.Long == b.Long; }
 };
 
+// One slot of the open-addressing table: the latest waypoint of a key, a
+// tag from its hash so that most probes never touch a waypoint record, and
+// the number of waypoints of the key so far.
+struct Slot {
+    int32_t latest = kNone;
+    uint32_t tag = 0;
+    int32_t seen = 0;
+};
+
 // For each waypoint, the index of the next one with an equal key, or kNone.
-// When earlierPairs is given it receives the number of pairs of equal keys.
+// When pairs is given it receives the number of pairs of equal keys.
 template <typename Key>
-std::vector<int32_t> LinkEqualKeys(const WaypointList& list, long long* earlierPairs) {
+std::vector<int32_t> LinkEqualKeys(const WaypointList& list, long long* pairs) {
     size_t count = list.size();
     size_t slots = 2;
-    while (slots < 2 * count) slots *= 2;
+    while (slots < 2 * count) slots *= 2;  // at most half full
     size_t mask = slots - 1;
-    std::vector<int32_t> latest(slots, kNone);     // latest waypoint of each key
-    std::vector<int32_t> seen(earlierPairs ? slots : 0, 0);  // waypoints of each key so far
+    std::vector<Slot> table(slots);
     std::vector<int32_t> next(count, kNone);
-    long long pairs = 0;
+    // Hashes are taken kLookAhead records ahead, so that each table slot is
+    // fetched from memory well before it is needed.
+    constexpr size_t kLookAhead = 16;
+    uint64_t ahead[kLookAhead];
+    for (size_t i = 0; i < count && i < kLookAhead; ++i) ahead[i] = Key::Hash(list[i]);
+    long long equalPairs = 0;
     for (size_t i = 0; i < count; ++i) {
+        uint64_t hash = ahead[i % kLookAhead];
+        if (i + kLookAhead < count) {
+            uint64_t later = Key::Hash(list[i + kLookAhead]);
+            ahead[i % kLookAhead] = later;
+            __builtin_prefetch(&table[later & mask]);
+        }
         const Waypoint& waypoint = list[i];
-        size_t slot = Key::Hash(waypoint) & mask;
-        while (latest[slot] != kNone && !Key::Equal(list[latest[slot]], waypoint)) slot = (slot + 1) & mask;
-        if (latest[slot] != kNone) next[latest[slot]] = static_cast<int32_t>(i);
-        latest[slot] = static_cast<int32_t>(i);
-        if (earlierPairs) pairs += seen[slot]++;
+        uint32_t tag = static_cast<uint32_t>(hash >> 32);
+        size_t at = hash & mask;
+        while (table[at].latest != kNone &&
+               (table[at].tag != tag || !Key::Equal(list[table[at].latest], waypoint))) {
+            at = (at + 1) & mask;
+        }
+        Slot& slot = table[at];
+        if (slot.latest != kNone) next[slot.latest] = static_cast<int32_t>(i);
+        slot.latest = static_cast<int32_t>(i);
+        slot.tag = tag;
+        equalPairs += slot.seen++;
     }
-    if (earlierPairs) *earlierPairs = pairs;
+    if (pairs) *pairs = equalPairs;
     return next;
 }
 

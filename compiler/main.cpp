@@ -2,6 +2,8 @@
 #include "run_cairnlog.h"
 
 int main(int argc, char** argv) {
-    static RunState run;  // lives until exit, as the records must
+    // The records live until the program ends and are never freed one by
+    // one: the exit returns all memory at once.
+    RunState& run = *new RunState;
     return RunCairnlog(argc, argv, run);
 }

@@ -13,6 +13,13 @@ struct WaypointFields {
     double Elev = 0.0;                // as written, 0 when absent
 };
 
+// The quick scan's answer when it leaves the line to sscanf.
+constexpr int kScanUnsure = -2;
+
+// The usual line (an ID, then plain decimals such as -2.125) read without
+// sscanf: the count sscanf would give, or kScanUnsure for anything else.
+int QuickScanWaypointFields(const char* data, WaypointFields& fields);
+
 // data is a cleaned line of at most kLinePieceMax bytes. Returns the number
 // of fields converted (0 to 4, or -1 when data holds nothing but white space);
 // fields not converted keep their zero values.
