@@ -134,6 +134,18 @@ TEST(CairnlogCliFiles, NoOutputOptionWritesNothing) {
     EXPECT_EQ(listing, "walk.txt\n");
 }
 
+TEST(CairnlogCliFiles, ExampleWalkReadsCleanly) {
+    ScratchDir dir;
+    WriteFile(dir.File("south-downs-way.txt"), ReadFile(EXAMPLES_DIR "/south-downs-way.txt"));
+    CliResult result = RunCli(CAIRNLOG_PATH, {"south-downs-way.txt"}, dir.path);
+    EXPECT_EQ(result.err,
+              "Note: Duplicate lat/lon for waypoints C054 and A01\n"
+              "Note: Duplicate lat/lon for waypoints C058 and A11\n"
+              "Note: 78 Waypoints found in south-downs-way.txt\n"
+              "Note: 2 duplicate lat/lon found in south-downs-way.txt\n");
+    EXPECT_EQ(result.status, 0);
+}
+
 TEST(CairnlogCliFiles, UnreadableWayFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
     ScratchDir dir;
