@@ -7,11 +7,11 @@ cairnlog=$(cd "$1" && pwd)/bin/cairnlog
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-printf '%-12s %10s %12s %14s\n' waypoints "wall s" "peak KiB" "bytes/waypoint"
+printf '%-10s %8s %8s %8s %10s %8s %10s\n' waypoints "wall s" "user s" "sys s" "peak KiB" "bytes/wp" "page faults"
 for n in 10000 100000 1000000; do
   awk -v n="$n" -f "$here/make_wayfile.awk" > "$work/walk.txt"
-  /usr/bin/time -f '%e %M' -o "$work/time" "$cairnlog" "$work/walk.txt" 2> "$work/notes" || {
+  /usr/bin/time -f '%e %U %S %M %R' -o "$work/time" "$cairnlog" "$work/walk.txt" 2> "$work/notes" || {
     echo "cairnlog failed on $n waypoints:"; head -5 "$work/notes"; exit 1; }
-  read -r wall peak < "$work/time"
-  printf '%-12s %10s %12s %14d\n' "$n" "$wall" "$peak" "$((peak * 1024 / n))"
+  read -r wall user sys peak faults < "$work/time"
+  printf '%-10s %8s %8s %8s %10s %8d %10s\n' "$n" "$wall" "$user" "$sys" "$peak" "$((peak * 1024 / n))" "$faults"
 done
