@@ -70,16 +70,22 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
     long long duplicatePositions = CountDuplicatePositions(run);
     WarnLongIds(run);
 
-    // Outputs plug in here, in this order, each ending the run with status 1
-    // when it fails (outputs already written stay on disk):
-    //   segment starts for the route measures (every run);
-    //   the run's timestamp, then each output name against the WayFile name
-    //     (an equal name ends the run with status 0, nothing written);
-    //   the GPX file, when GpxFilename is set;
-    //   grid references and route measures, when a report or guide is asked for;
-    //   the report, when RptFilename is set;
-    //   the guide, when PdfFilename is set.
-    // Until they come, a requested output is not written.
+    // The outputs follow, each in its place below; any that fails ends the
+    // run with status 1, and outputs already written stay on disk. Until
+    // they come, a requested output is not written.
+
+    // Segment starts of the route measures (every run).
+
+    // The run's timestamp, then each output name against the WayFile name
+    // (an equal name ends the run with status 0, nothing written).
+
+    // The GPX file, when GpxFilename is set.
+
+    // Grid references and route measures, when a report or a guide is wanted.
+
+    // The report, when RptFilename is set.
+
+    // The guide, when PdfFilename is set.
 
     std::fprintf(stderr, "Note: %d Waypoints found in %s\n", run.WaypointCount, run.WayFilename.c_str());
     if (duplicatePositions != 0) {

@@ -52,7 +52,7 @@ int QuickScanWaypointFields(const char* data, WaypointFields& fields) {
         ++p;
         ++length;
     }
-    if (length == 0) return kScanUnsure;
+    if (length == 0 || length > static_cast<size_t>(kLinePieceMax)) return kScanUnsure;
     std::memcpy(fields.Id, data, length);
     fields.Id[length] = '\0';
 
