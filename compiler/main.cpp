@@ -4,6 +4,6 @@
 int main(int argc, char** argv) {
     // The records live until the program ends and are never freed one by
     // one: the exit returns all memory at once.
-    RunState& run = *new RunState;
-    return RunCairnlog(argc, argv, run);
+    static RunState* run = new RunState;
+    return RunCairnlog(argc, argv, *run);
 }
