@@ -80,6 +80,13 @@ std::int32_t FirstObjectOfKind(const PdfWriter& pdf, PdfObjectKind kind) {
     return 0;
 }
 
+// Records an object whose text needs only its own number.
+std::int32_t WriteFixedObject(PdfWriter& pdf, PdfObjectKind kind, const char* format) {
+    std::int32_t number = PdfRecordObject(pdf, kind);
+    if (number != 0) PdfPrint(pdf, format, number);
+    return number;
+}
+
 void WriteCrossReference(PdfWriter& pdf) {
     PdfPrint(pdf, "xref\r\n0 %d\r\n", pdf.nextObject);
     for (std::int32_t i = 0; i < pdf.nextObject; ++i) {
@@ -183,23 +190,16 @@ std::int32_t PdfWriteFonts(PdfWriter& pdf) {
 }
 
 std::int32_t PdfWriteExtGState(PdfWriter& pdf) {
-    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_EXTGSTATE);
-    if (number == 0) return 0;
-    PdfPrint(pdf,
-             "%d 0 obj\r\n<<\r\n/Type /ExtGState\r\n/SA false\r\n/OP false\r\n"
-             "/HT /Default\r\n>>\r\nendobj\r\n",
-             number);
-    return number;
+    return WriteFixedObject(pdf, PDF_KIND_EXTGSTATE,
+                            "%d 0 obj\r\n<<\r\n/Type /ExtGState\r\n/SA false\r\n/OP false\r\n"
+                            "/HT /Default\r\n>>\r\nendobj\r\n");
 }
 
 std::int32_t PdfWriteHalftone(PdfWriter& pdf) {
-    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_HALFTONE);
-    if (number == 0) return 0;
-    PdfPrint(pdf,
-             "%d 0 obj\r\n<<\r\n/Type /Halftone\r\n/HalftoneType 1\r\n/HalftoneName (Default)\r\n"
-             "/Frequency 60\r\n/Angle 45\r\n/SpotFunction /Round\r\n>>\r\nendobj\r\n",
-             number);
-    return number;
+    return WriteFixedObject(pdf, PDF_KIND_HALFTONE,
+                            "%d 0 obj\r\n<<\r\n/Type /Halftone\r\n/HalftoneType 1\r\n"
+                            "/HalftoneName (Default)\r\n/Frequency 60\r\n/Angle 45\r\n"
+                            "/SpotFunction /Round\r\n>>\r\nendobj\r\n");
 }
 
 std::int32_t PdfWriteResources(PdfWriter& pdf) {
