@@ -63,6 +63,13 @@ void CutAtLineEnd(char* text) {
     text[std::strcspn(text, "\r\n")] = '\0';
 }
 
+int HasTextAfterCarriageReturn(const char* text) {
+    const char* carriageReturn = std::strchr(text, '\r');
+    if (!carriageReturn) return 0;
+    const char* rest = carriageReturn + std::strspn(carriageReturn, "\r\n");
+    return *rest != '\0';
+}
+
 char* LowerCaseInPlace(char* text) {
     for (char* p = text; *p; ++p) {
         if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');

@@ -32,6 +32,11 @@ const char* SkipFields(const char* text, int count);
 // Ends the text at its first CR or LF.
 void CutAtLineEnd(char* text);
 
+// 1 when a byte other than CR or LF follows the text's first CR, so that
+// CutAtLineEnd would drop it: a file with CR-only line ends (old Mac files)
+// or a stray CR inside a line. 0 for a line ending in CR LF, CR or nothing.
+int HasTextAfterCarriageReturn(const char* text);
+
 // Lower-cases every ASCII letter; returns text.
 char* LowerCaseInPlace(char* text);
 

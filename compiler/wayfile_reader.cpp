@@ -86,6 +86,13 @@ void ReadWayFile(std::FILE* file, RunState& run) {
     reader->file = file;
     char line[kLinePieceMax + 1];
     while (ReadLinePiece(*reader, line)) {
+        // Cleaning ends the line at its first CR; whatever follows it would
+        // be lost without a word, as in a file with CR-only line ends.
+        if (HasTextAfterCarriageReturn(line)) {
+            std::fprintf(stderr, "Oops, text after a carriage return in %s, line %d\n", run.WayFilename.c_str(),
+                         run.LineNo);
+            run.FailFlag = 1;
+        }
         CleanLine(line);
         run.settings.BlankLineRequest = 0;
         run.settings.NewColumnRequest = 0;

@@ -18,5 +18,6 @@ void CleanLine(char* line);
 void ReadWaypointLine(const char* data, RunState& run);
 
 // Reads the open WayFile to its end, run.LineNo counting every piece read.
-// A read error shows afterwards in ferror(file).
+// A piece with text after a carriage return is a line error, since cleaning
+// would drop that text. A read error shows afterwards in ferror(file).
 void ReadWayFile(std::FILE* file, RunState& run);

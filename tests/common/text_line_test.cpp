@@ -42,6 +42,12 @@ TEST(DirectiveNameIs, MatchesExactNameWithAllowedFollower) {
 TEST(TextLine, CleaningSteps) {
     EXPECT_EQ(Edited("abc\r\n", CutAtLineEnd), "abc");
     EXPECT_EQ(Edited("ab\rc\n", CutAtLineEnd), "ab");
+    EXPECT_EQ(HasTextAfterCarriageReturn("ab\rc\n"), 1);
+    EXPECT_EQ(HasTextAfterCarriageReturn("\r\rx"), 1);
+    EXPECT_EQ(HasTextAfterCarriageReturn("abc\r\n"), 0);
+    EXPECT_EQ(HasTextAfterCarriageReturn("abc\r\r\n"), 0);
+    EXPECT_EQ(HasTextAfterCarriageReturn("abc\r"), 0);
+    EXPECT_EQ(HasTextAfterCarriageReturn("abc\n"), 0);
     EXPECT_EQ(Edited("Gate | locked", [](char* t) { CutAtChar(t, '|'); }), "Gate ");
     EXPECT_EQ(Edited("no bar", [](char* t) { CutAtChar(t, '|'); }), "no bar");
     EXPECT_EQ(Edited("word \t \t", TrimTrailingBlanks), "word");

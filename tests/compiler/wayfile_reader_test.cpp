@@ -220,13 +220,33 @@ TEST(ReadWayFile, NulByteEndsThePieceText) {
     EXPECT_EQ(run.Waypoints[1].LineNo, 2);
 }
 
-TEST(ReadWayFile, CarriageReturnsAloneDoNotEndLines) {
+TEST(ReadWayFile, TextAfterACarriageReturnIsALineError) {
+    // CR-only line ends: the whole file is one piece, cut at its first CR.
     RunState run;
     PrepareRun(run);
-    ReadText(run, "C001 54.5 -2.1 Gate\rC002 54.6 -2.1 Stile\rC003 54.7 -2.1 Wall\r");
+    EXPECT_EQ(ReadText(run, "C001 54.5 -2.1 Gate\rC002 54.6 -2.1 Stile\rC003 54.7 -2.1 Wall\r"),
+              "Oops, text after a carriage return in walk.txt, line 1\n");
+    EXPECT_EQ(run.FailFlag, 1);
     ASSERT_EQ(run.WaypointCount, 1);
     EXPECT_EQ(run.Waypoints[0].Desc, "Gate");
     EXPECT_EQ(run.LineNo, 2);
+
+    // A stray CR inside a line, a directive and a comment-only line alike.
+    RunState stray;
+    PrepareRun(stray);
+    EXPECT_EQ(ReadText(stray, "C001 54.5 -2.1 Gate\rpost\n#TITLE=Walk\rWay\n\r| note\n"),
+              "Oops, text after a carriage return in walk.txt, line 1\n"
+              "Oops, text after a carriage return in walk.txt, line 2\n"
+              "Oops, text after a carriage return in walk.txt, line 3\n");
+    EXPECT_EQ(stray.FailFlag, 1);
+}
+
+TEST(ReadWayFile, LineEndsWithCarriageReturnsAreClean) {
+    RunState run;
+    PrepareRun(run);
+    EXPECT_EQ(ReadText(run, "C001 54.5 -2.1 Gate\r\nC002 54.6 -2.1 Stile\r\r\nC003 54.7 -2.1 Wall\r"), "");
+    EXPECT_EQ(run.FailFlag, 0);
+    EXPECT_EQ(run.WaypointCount, 3);
 }
 
 TEST(ReadWayFile, EmptyFileReadsNothing) {
