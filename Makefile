@@ -1,6 +1,7 @@
 # make demo   builds cairnlog and runs it on the example walk
 # make test   builds and runs every test, then again under the sanitizers
 # make bench  prints the speed and memory figures
+# make fuzz   runs every fuzz target for FUZZ_SECONDS (60) seconds
 
 MAKEFLAGS += --no-print-directory
 
@@ -9,7 +10,7 @@ RELEASE := build/release
 ASAN    := build/asan
 DEMO    := build/demo
 
-.PHONY: all deps build demo test test-release test-asan bench clean
+.PHONY: all deps build demo test test-release test-asan bench fuzz clean
 
 all: build
 
@@ -36,6 +37,11 @@ test-asan: deps
 
 bench: build
 	@scripts/bench $(RELEASE)
+
+FUZZ_SECONDS ?= 60
+
+fuzz: deps
+	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build
