@@ -1,0 +1,63 @@
+// Hostile WayFiles at a size a test can afford, made by the generator that
+// the resource benchmark runs at a million lines: the run must give the
+// exact messages and status, whatever the size. Time is never measured.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli_run.h"
+
+namespace {
+
+constexpr int kLines = 20000;
+
+// Writes walk.txt of the given kind and size in dir.
+void MakeHostile(const ScratchDir& dir, const std::string& kind, int lines) {
+    std::string command = "awk -v kind=" + kind + " -v n=" + std::to_string(lines) + " -f '" HOSTILE_AWK "' > '" +
+                          dir.File("walk.txt") + "'";
+    ASSERT_EQ(RunShell(command), 0);
+}
+
+TEST(HostileInput, LinesOf254CharactersLeaveAnEmptyPieceEach) {
+    ScratchDir dir;
+    MakeHostile(dir, "long", kLines);
+    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
+    EXPECT_EQ(result.err, "Note: 20000 Waypoints found in walk.txt\n");
+    EXPECT_EQ(result.status, 0);
+}
+
+TEST(HostileInput, OneIdEverywhereStopsAtTwelveMessages) {
+    ScratchDir dir;
+    MakeHostile(dir, "same-id", kLines);
+    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
+    std::string expected;
+    for (int i = 0; i < 12; ++i) expected += "Oops, duplicate WayID=<P1>\n";
+    EXPECT_EQ(result.err, expected);
+    EXPECT_EQ(result.status, 1);
+}
+
+TEST(HostileInput, OnePlaceEverywhereCountsEveryPair) {
+    ScratchDir dir;
+    MakeHostile(dir, "same-place", kLines);
+    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
+    std::string expected;
+    for (int i = 2; i <= 11; ++i) {
+        char second[16];
+        std::snprintf(second, sizeof second, "C%07d", i);
+        expected += "Note: Duplicate lat/lon for waypoints C0000001 and " + std::string(second) + "\n";
+    }
+    expected += "Note: 20000 Waypoints found in walk.txt\n";
+    expected += "Note: 199990000 duplicate lat/lon found in walk.txt\n";  // 20000 x 19999 / 2
+    EXPECT_EQ(result.err, expected);
+    EXPECT_EQ(result.status, 0);
+}
+
+TEST(HostileInput, LayoutDirectivesAfterEveryWaypoint) {
+    ScratchDir dir;
+    MakeHostile(dir, "layout", kLines);
+    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
+    EXPECT_EQ(result.err, "Note: 10000 Waypoints found in walk.txt\n");
+    EXPECT_EQ(result.status, 0);
+}
+
+}  // namespace
