@@ -1,5 +1,6 @@
 #include "gpx_writer.h"
 
+#include "fixed_format.h"
 #include "output_file.h"
 
 namespace {
@@ -45,12 +46,18 @@ int GpxWriteHeader(std::FILE* file, const RunState& run) {
 }
 
 int GpxWriteWaypoint(std::FILE* file, const SymbolTable& symbols, const Waypoint& waypoint) {
+    // The numbers as "%.6f", "%.6f" and "%.0f" would print them, only faster.
+    char lat[kFixedTextMax + 1];
+    char lon[kFixedTextMax + 1];
+    char elev[kFixedTextMax + 1];
+    *FormatFixed(lat, waypoint.Lat, 6) = '\0';
+    *FormatFixed(lon, waypoint.Long, 6) = '\0';
+    *FormatFixed(elev, waypoint.Elev, 0) = '\0';
     const char* desc = waypoint.Desc.c_str();
     std::fprintf(file,
-                 "<wpt lat=\"%.6f\" lon=\"%.6f\"><ele>%.0f</ele><name>%s</name>"
+                 "<wpt lat=\"%s\" lon=\"%s\"><ele>%s</ele><name>%s</name>"
                  "<cmt>%s</cmt><desc>%s</desc><sym>%s</sym></wpt>\r\n",
-                 waypoint.Lat, waypoint.Long, waypoint.Elev, waypoint.WayID, desc, desc,
-                 SymbolFor(symbols, waypoint));
+                 lat, lon, elev, waypoint.WayID, desc, desc, SymbolFor(symbols, waypoint));
     return StreamStatus(file);
 }
 
