@@ -16,6 +16,12 @@ namespace {
 
 const std::string kSchema = std::string(TEST_DATA_DIR) + "/gpx.xsd";
 
+void ExpectValidGpx(const std::string& path) {
+    std::string messages;
+    EXPECT_EQ(RunShell("xmllint --noout --schema '" + kSchema + "' '" + path + "' 2>&1", &messages), 0)
+        << messages;
+}
+
 Waypoint MakeWaypoint(const char* id, double lat, double lon, double elev, const char* desc) {
     Waypoint waypoint;
     std::strcpy(waypoint.WayID, id);
@@ -137,11 +143,7 @@ TEST(WriteGpxFile, WritesTheWholeFileByteForByte) {
     EXPECT_EQ(WriteGpxFile(run), 0);
     EXPECT_EQ(ReadFile(run.GpxFilename), kSampleGpx);
 
-    std::string messages;
-    EXPECT_EQ(RunShell("xmllint --noout --schema '" + kSchema + "' '" + run.GpxFilename + "' 2>&1",
-                       &messages),
-              0)
-        << messages;
+    ExpectValidGpx(run.GpxFilename);
 }
 
 TEST(WriteGpxFile, ReplacesAnOldFile) {
@@ -164,11 +166,7 @@ TEST(WriteGpxFile, OneWaypointGivesEqualBoundsAndExtremesStayValid) {
                        "maxlat=\"-89.999999\" maxlon=\"179.999999\"/>"),
               std::string::npos);
     EXPECT_NE(gpx.find("<ele>-13</ele>"), std::string::npos);
-    std::string messages;
-    EXPECT_EQ(RunShell("xmllint --noout --schema '" + kSchema + "' '" + run.GpxFilename + "' 2>&1",
-                       &messages),
-              0)
-        << messages;
+    ExpectValidGpx(run.GpxFilename);
 }
 
 TEST(WriteGpxFile, UnopenableFileIsReported) {
