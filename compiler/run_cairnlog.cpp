@@ -5,10 +5,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <new>
 
 #include "command_line.h"
+#include "gpx_writer.h"
 #include "list_checks.h"
+#include "output_names.h"
+#include "run_timestamp.h"
 #include "settings.h"
 #include "wayfile_reader.h"
 
@@ -84,8 +88,12 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
 
     // The run's timestamp, then each output name against the WayFile name
     // (an equal name ends the run with status 0, nothing written).
+    if (run.Clock == 0) run.Clock = std::time(nullptr);  // in-process tests may fix it
+    MakeRunTimestamp(run);
+    if (CheckOutputNames(run)) return 0;
 
     // The GPX file, when GpxFilename is set.
+    if (run.GpxFilename[0] != '\0' && WriteGpxFile(run)) return 1;
 
     // Grid references and route measures, when a report or a guide is wanted.
 
