@@ -35,7 +35,7 @@ measure() {
 }
 
 ratio() {
-  awk -v b="$1" -v t="$2" 'BEGIN { printf "%.1f", t > 0 ? b / t : 0 }'
+  awk -v b="$1" -v t="$2" 'BEGIN { printf "%.1f", (t > 0) ? b / t : 0 }'
 }
 
 # cairnlog takes part once its -g writes a file.
