@@ -1,6 +1,5 @@
 #include "convert_to_grid.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -11,10 +10,11 @@
 
 namespace {
 
-// A latitude beyond the poles would pass through the cartesian step as the
-// mirrored point on the far side of the earth and could land on the grid.
+// Only a real WGS-84 position gets a grid reference. A latitude beyond the
+// poles would pass through the cartesian step as the mirrored point on the
+// far side of the earth and could land on the grid; NaN fails every test.
 bool IsWgs84Position(double latDeg, double lonDeg) {
-    return latDeg >= -90.0 && latDeg <= 90.0 && std::isfinite(lonDeg);
+    return latDeg >= -90.0 && latDeg <= 90.0 && lonDeg >= -180.0 && lonDeg <= 180.0;
 }
 
 }  // namespace

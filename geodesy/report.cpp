@@ -1,35 +1,63 @@
 #include "report.h"
 
+#include <string>
+
+#include "fixed_format.h"
 #include "output_file.h"
+
+namespace {
+
+// One row: position, grid reference, distance, grade and description, nine
+// fields like the header.
+void FormatRow(std::string& row, int item, const Waypoint& waypoint, bool irish) {
+    AppendInteger(row, item, 0);
+    row += '\t';
+    row += waypoint.WayID;
+    row += '\t';
+    AppendFixed(row, waypoint.Lat, 12, 7);
+    row += '\t';
+    AppendFixed(row, waypoint.Long, 12, 7);
+    row += '\t';
+    AppendFixed(row, waypoint.Elev, 5, 0);
+    row += '\t';
+    // The OSGB grid by square letters and figures within the square, the
+    // Irish grid by its full easting and northing.
+    if (irish) {
+        AppendFixed(row, waypoint.GridE, 6, 0, true);
+        row += '/';
+        AppendFixed(row, waypoint.GridN, 6, 0, true);
+    } else {
+        row += waypoint.SquareLetters;
+        row += ':';
+        AppendInteger(row, waypoint.SquareE, 5, true);
+        row += '/';
+        AppendInteger(row, waypoint.SquareN, 5, true);
+    }
+    row += '\t';
+    if (waypoint.HasDistance) AppendFixed(row, waypoint.Distance, 7, 2);
+    row += '\t';
+    if (waypoint.HasGrade) {
+        AppendFixed(row, waypoint.Grade, 4, 0);
+        row += '%';
+    }
+    row += '\t';
+    row += waypoint.Desc;
+    row += "\r\n";
+}
+
+}  // namespace
 
 int WriteReport(std::FILE* file, const RunState& run) {
     const bool irish = run.settings.GridSystem == kGridIrish;
     std::fprintf(file, "#\tWP\t  WGS-Lat\t  WGS-Lon\t Elev\t%s\t%s\tGrade\tDescription\r\n",
                  irish ? "Irish-Grid" : "OSGB-Grid",
                  run.settings.DistanceUnits == kUnitsMiles ? "  Miles" : "    KM");
+    std::string row;
     int item = 0;
     for (const Waypoint& waypoint : run.Waypoints) {
-        std::fprintf(file, "%d\t%s\t%12.7f\t%12.7f\t%5.0f\t", ++item, waypoint.WayID,
-                     waypoint.Lat, waypoint.Long, waypoint.Elev);
-        // The OSGB grid by square letters and figures within the square, the
-        // Irish grid by its full easting and northing.
-        if (irish) {
-            std::fprintf(file, "%06.0f/%06.0f", waypoint.GridE, waypoint.GridN);
-        } else {
-            std::fprintf(file, "%s:%05ld/%05ld", waypoint.SquareLetters,
-                         static_cast<long>(waypoint.SquareE), static_cast<long>(waypoint.SquareN));
-        }
-        if (waypoint.HasDistance) {
-            std::fprintf(file, "\t%7.2f", waypoint.Distance);
-        } else {
-            std::fputs("\t", file);
-        }
-        if (waypoint.HasGrade) {
-            std::fprintf(file, "\t%4.0f%%", waypoint.Grade);
-        } else {
-            std::fputs("\t", file);
-        }
-        std::fprintf(file, "\t%s\r\n", waypoint.Desc.c_str());
+        row.clear();
+        FormatRow(row, ++item, waypoint, irish);
+        std::fwrite(row.data(), 1, row.size(), file);
     }
     return std::ferror(file) ? 1 : 0;
 }

@@ -204,12 +204,16 @@ TEST(ConvertToGrid, ImpossiblePositionsAreOutside) {
     AddWaypoint(run, "X1", 126.5, 172.0);
     AddWaypoint(run, "X2", std::numeric_limits<double>::quiet_NaN(), -8.0);
     AddWaypoint(run, "X3", 53.5, std::numeric_limits<double>::infinity());
+    AddWaypoint(run, "X4", 53.5, 352.0);
+    AddWaypoint(run, "X5", 53.5, -8.0);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(ConvertToGrid(run), 3);
+    EXPECT_EQ(ConvertToGrid(run), 4);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Oops, Waypoint X1 outside Irish grid, line 2 in odd.txt\n"
               "Oops, Waypoint X2 outside Irish grid, line 3 in odd.txt\n"
-              "Oops, Waypoint X3 outside Irish grid, line 4 in odd.txt\n");
+              "Oops, Waypoint X3 outside Irish grid, line 4 in odd.txt\n"
+              "Oops, Waypoint X4 outside Irish grid, line 5 in odd.txt\n");
+    EXPECT_STREQ(run.Waypoints.back().SquareLetters, "N");
 }
 
 }  // namespace
