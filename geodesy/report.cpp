@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fixed_format.h"
+#include "report_format.h"
 #include "output_file.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "fixed_format.h"
+#include "report_format.h"
 
 #include <charconv>
 #include <cmath>
