@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "report_format.h"
 #include "output_file.h"
+#include "report_format.h"
 
 namespace {
 
