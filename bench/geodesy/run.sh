@@ -42,7 +42,16 @@ EOF_TIME
   read -r proj_s proj_kib <<EOF_TIME
 $(measure sh -c "cs2cs -f %.3f +proj=longlat +datum=WGS84 +to $osgb < '$work/positions.txt'")
 EOF_TIME
-  printf '%-9s %-22s %9s %10s\n' "$count" "$ours" "$ours_s" "$(awk -v k="$ours_kib" 'BEGIN{printf "%.1f", k/1024}')"
-  printf '%-9s %-22s %9s %10s\n' "$count" "cs2cs" "$proj_s" "$(awk -v k="$proj_kib" 'BEGIN{printf "%.1f", k/1024}')"
+  mib() { awk -v k="$1" 'BEGIN{printf "%.1f", k/1024}'; }
+  if [ "$ours" = "cairnlog -r" ]; then
+    # The same run without outputs: reading and checking alone, to show what
+    # the grid pass, the route measures and the report add.
+    read -r check_s check_kib <<EOF_TIME
+$(measure sh -c "cd '$work' && '$bin/cairnlog' walk.txt")
+EOF_TIME
+    printf '%-9s %-22s %9s %10s\n' "$count" "cairnlog (no output)" "$check_s" "$(mib "$check_kib")"
+  fi
+  printf '%-9s %-22s %9s %10s\n' "$count" "$ours" "$ours_s" "$(mib "$ours_kib")"
+  printf '%-9s %-22s %9s %10s\n' "$count" "cs2cs" "$proj_s" "$(mib "$proj_kib")"
   awk -v a="$ours_s" -v b="$proj_s" 'BEGIN{ if (a > 0) printf "%-9s cs2cs / ours = %.1f\n", "", b / a; else printf "%-9s cs2cs / ours: too fast to time\n", "" }'
 done
