@@ -1,0 +1,290 @@
+#include "pdf_document.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "output_file.h"
+#include "pdf_format.h"
+#include "pdf_output.h"
+#include "pdf_page.h"
+
+namespace {
+
+constexpr std::int32_t kDefaultCapacity = 0x10000;  // content bytes when 0 is given
+constexpr std::int32_t kFirstObjectTable = 256;     // entries; doubles when full
+constexpr std::uint32_t kFreeGeneration = 65535;    // object 0, head of the free list
+constexpr int kFooterFontSize = 10;                 // points
+
+void CopyInfo(char* dest, const char* text, const char* fallback) {
+    std::snprintf(dest, PDF_INFO_SIZE, "%s", text != nullptr ? text : fallback);
+}
+
+// Four bytes of text read as a little-endian word; bytes past a short
+// string's end count as zero.
+std::uint32_t LittleEndianWord(const char* text) {
+    unsigned char bytes[4] = {0, 0, 0, 0};
+    for (int i = 0; i < 4 && text[i] != '\0'; ++i) bytes[i] = static_cast<unsigned char>(text[i]);
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+void SetCreationDate(PdfWriter& pdf, std::time_t now) {
+    std::tm local{};
+    localtime_r(&now, &local);
+    // "D:" and year, month, day, hour, minute, second, without a time zone.
+    if (std::strftime(pdf.creationDate, PDF_DATE_SIZE, "D:%Y%m%d%H%M%S", &local) == 0)
+        pdf.creationDate[0] = '\0';
+}
+
+// Sets the whole writer to its starting values but keeps the storage it
+// owns and the clock the caller gave it.
+void ResetWriter(PdfWriter& pdf) {
+    PdfWriter kept = pdf;
+    pdf = PdfWriter{};
+    pdf.file = kept.file;
+    pdf.objects = kept.objects;
+    pdf.objectCapacity = kept.objectCapacity;
+    pdf.content = kept.content;
+    pdf.contentCapacity = kept.contentCapacity;
+    pdf.scratch = kept.scratch;
+    pdf.scratchSize = kept.scratchSize;
+    pdf.clockFixed = kept.clockFixed;
+    pdf.clockSeconds = kept.clockSeconds;
+}
+
+void ReleaseStorage(PdfWriter& pdf) {
+    std::free(pdf.content);
+    std::free(pdf.objects);
+    std::free(pdf.scratch);
+    pdf.file = nullptr;
+    pdf.content = nullptr;
+    pdf.objects = nullptr;
+    pdf.scratch = nullptr;
+    pdf.contentLength = pdf.contentCapacity = pdf.scratchSize = 0;
+    pdf.objectCapacity = 0;
+}
+
+void GrowObjectTable(PdfWriter& pdf, std::int32_t entries) {
+    void* grown = std::realloc(pdf.objects, sizeof(PdfObjectEntry) * static_cast<std::size_t>(entries));
+    if (grown == nullptr) PdfFatal("Oops, can't grow the PDF object table to %d objects\n", entries);
+    pdf.objects = static_cast<PdfObjectEntry*>(grown);
+    for (std::int32_t i = pdf.objectCapacity; i < entries; ++i) pdf.objects[i] = PdfObjectEntry{};
+    pdf.objectCapacity = entries;
+}
+
+std::int32_t FirstObjectOfKind(const PdfWriter& pdf, PdfObjectKind kind) {
+    for (std::int32_t i = 0; i < pdf.nextObject; ++i)
+        if (pdf.objects[i].kind == kind) return i;
+    return 0;
+}
+
+// Records an object whose text needs only its own number.
+std::int32_t WriteFixedObject(PdfWriter& pdf, PdfObjectKind kind, const char* format) {
+    std::int32_t number = PdfRecordObject(pdf, kind);
+    if (number != 0) PdfPrint(pdf, format, number);
+    return number;
+}
+
+void WriteCrossReference(PdfWriter& pdf) {
+    PdfPrint(pdf, "xref\r\n0 %d\r\n", pdf.nextObject);
+    for (std::int32_t i = 0; i < pdf.nextObject; ++i) {
+        const PdfObjectEntry& entry = pdf.objects[i];
+        PdfPrint(pdf, "%010lu %05u %c\r\n", static_cast<unsigned long>(entry.offset),
+                 static_cast<unsigned>(entry.generation & 0xFFFF), entry.inUse);
+    }
+}
+
+void WriteTrailer(PdfWriter& pdf, std::int32_t catalog, std::int32_t info, std::uint64_t xref) {
+    const std::uint32_t* w = pdf.idWords;
+    PdfPrint(pdf,
+             "trailer\r\n<<\r\n/Size %d\r\n/Root %d 0 R\r\n/Info %d 0 R\r\n"
+             "/ID [<%8lX%8lx%8lx%8lx><%8lX%8lx%8lx%8lx>]\r\n>>\r\nstartxref\r\n%lu\r\n%%%%EOF\r\n",
+             pdf.nextObject, catalog, info, static_cast<unsigned long>(w[0]),
+             static_cast<unsigned long>(w[1]), static_cast<unsigned long>(w[2]),
+             static_cast<unsigned long>(w[3]), static_cast<unsigned long>(w[0]),
+             static_cast<unsigned long>(w[1]), static_cast<unsigned long>(w[2]),
+             static_cast<unsigned long>(w[3]), static_cast<unsigned long>(xref));
+}
+
+}  // namespace
+
+int PdfOpen(PdfWriter& pdf, const char* path, const char* title, const char* author,
+            const char* creator, const char* producer, const char* footer,
+            std::int32_t capacity, std::int32_t width, std::int32_t height) {
+    // Refused before anything is created, so the open document stays whole.
+    if (pdf.content != nullptr) {
+        std::fprintf(stderr, "Oops, PDF content buffer already open\n");
+        return 1;
+    }
+    if (path == nullptr) path = "";
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "Can't open PDF file <%s>, aborting\n", path);
+        return 1;
+    }
+    if (capacity <= 0) capacity = kDefaultCapacity;
+    std::size_t bytes = static_cast<std::size_t>(capacity);
+    char* content = static_cast<char*>(std::malloc(bytes + PDF_CONTENT_MARGIN));
+    if (content == nullptr)
+        PdfFatal("Can't create a PDF 0x%lX content buffer\n", static_cast<unsigned long>(capacity));
+
+    ResetWriter(pdf);
+    pdf.file = file;
+    pdf.content = content;
+    pdf.contentCapacity = bytes;
+    if (pdf.objectCapacity < kFirstObjectTable) GrowObjectTable(pdf, kFirstObjectTable);
+    std::snprintf(pdf.path, PDF_PATH_SIZE, "%s", path);
+
+    CopyInfo(pdf.title, title, path);
+    CopyInfo(pdf.author, author, "Tessaron Engineering");
+    CopyInfo(pdf.creator, creator, "Unknown");
+    CopyInfo(pdf.producer, producer, "Pdf");
+
+    std::time_t now = pdf.clockFixed ? static_cast<std::time_t>(pdf.clockSeconds) : std::time(nullptr);
+    SetCreationDate(pdf, now);
+    pdf.idWords[0] = LittleEndianWord("Tessaron");
+    pdf.idWords[1] = LittleEndianWord(pdf.producer);
+    pdf.idWords[2] = LittleEndianWord(pdf.title);
+    pdf.idWords[3] = static_cast<std::uint32_t>(now);  // the clock's low 32 bits
+
+    pdf.pageWidth = width;
+    pdf.pageHeight = height;
+
+    pdf.objects[0] = PdfObjectEntry{0, kFreeGeneration, PDF_KIND_FREE, 0, 'f'};
+    pdf.nextObject = 1;
+    pdf.fonts = kPdfFonts;
+    pdf.fontCount = PDF_FONT_COUNT;
+    pdf.footer.pageNumber = 1;
+    PdfSetFooterFont(pdf, "Helvetica", kFooterFontSize);
+    PdfSetFooter(pdf, footer);
+    PdfResetPage(pdf);
+
+    PdfPrint(pdf, "%%PDF-1.5\r\n");
+    return 0;
+}
+
+std::int32_t PdfRecordObject(PdfWriter& pdf, PdfObjectKind kind, std::int32_t fontIndex) {
+    if (pdf.file == nullptr) return 0;
+    std::int32_t number = pdf.nextObject;
+    if (number >= pdf.objectCapacity) GrowObjectTable(pdf, pdf.objectCapacity * 2);
+    pdf.objects[number] = PdfObjectEntry{pdf.fileOffset, 0, kind, fontIndex, 'n'};
+    pdf.nextObject = number + 1;
+    return number;
+}
+
+std::int32_t PdfWriteFonts(PdfWriter& pdf) {
+    std::int32_t last = 0;
+    for (std::int32_t index = 0; index < PDF_FONT_COUNT; ++index) {
+        if (!pdf.fontUsed[index]) continue;
+        std::int32_t number = PdfRecordObject(pdf, PDF_KIND_FONT, index);
+        if (number == 0) return 0;
+        PdfPrint(pdf,
+                 "%d 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Name %s\r\n"
+                 "/BaseFont /%s\r\n>>\r\nendobj\r\n",
+                 number, kPdfFonts[index].resourceName, kPdfFonts[index].baseFontName);
+        last = number;
+    }
+    return last;
+}
+
+std::int32_t PdfWriteExtGState(PdfWriter& pdf) {
+    return WriteFixedObject(pdf, PDF_KIND_EXTGSTATE,
+                            "%d 0 obj\r\n<<\r\n/Type /ExtGState\r\n/SA false\r\n/OP false\r\n"
+                            "/HT /Default\r\n>>\r\nendobj\r\n");
+}
+
+std::int32_t PdfWriteHalftone(PdfWriter& pdf) {
+    return WriteFixedObject(pdf, PDF_KIND_HALFTONE,
+                            "%d 0 obj\r\n<<\r\n/Type /Halftone\r\n/HalftoneType 1\r\n"
+                            "/HalftoneName (Default)\r\n/Frequency 60\r\n/Angle 45\r\n"
+                            "/SpotFunction /Round\r\n>>\r\nendobj\r\n");
+}
+
+std::int32_t PdfWriteResources(PdfWriter& pdf) {
+    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_RESOURCES);
+    if (number == 0) return 0;
+    PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/ProcSet [/PDF /Text ]\r\n/Font <<\r\n", number);
+    for (std::int32_t i = 0; i < number; ++i) {
+        if (pdf.objects[i].kind == PDF_KIND_FONT)
+            PdfPrint(pdf, "%s %d 0 R\r\n", kPdfFonts[pdf.objects[i].fontIndex].resourceName, i);
+    }
+    PdfPrint(pdf, ">>\r\n/ExtGState <<\r\n/GS1 %d 0 R\r\n>>\r\n>>\r\nendobj\r\n",
+             FirstObjectOfKind(pdf, PDF_KIND_EXTGSTATE));
+    return number;
+}
+
+std::int32_t PdfWriteInfo(PdfWriter& pdf) {
+    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_INFO);
+    if (number == 0) return 0;
+    // Escaped, so that a title or file name with "(", ")" or "\" still
+    // gives a valid string; escaping at most doubles each string.
+    char title[2 * PDF_INFO_SIZE], author[2 * PDF_INFO_SIZE];
+    char creator[2 * PDF_INFO_SIZE], producer[2 * PDF_INFO_SIZE];
+    title[PdfEscapeString(title, pdf.title)] = '\0';
+    author[PdfEscapeString(author, pdf.author)] = '\0';
+    creator[PdfEscapeString(creator, pdf.creator)] = '\0';
+    producer[PdfEscapeString(producer, pdf.producer)] = '\0';
+    PdfPrint(pdf,
+             "%d 0 obj\r\n<<\r\n/Title (%s)\r\n/Author (%s)\r\n/Creator (%s)\r\n"
+             "/Producer (%s)\r\n/CreationDate (%s)\r\n>>\r\nendobj\r\n",
+             number, title, author, creator, producer, pdf.creationDate);
+    return number;
+}
+
+std::int32_t PdfWritePageTree(PdfWriter& pdf, std::int32_t resources) {
+    // The Pages object is numbered before its pages but written after them.
+    std::int32_t pages = PdfRecordObject(pdf, PDF_KIND_PAGES);
+    if (pages == 0) return 0;
+    std::int32_t count = 0;
+    for (std::int32_t i = 0; i < pdf.nextObject; ++i) {
+        if (pdf.objects[i].kind != PDF_KIND_CONTENT) continue;
+        std::int32_t page = PdfRecordObject(pdf, PDF_KIND_PAGE);
+        PdfPrint(pdf,
+                 "%d 0 obj\r\n<<\r\n/Type /Page\r\n/Parent %d 0 R\r\n/Resources %d 0 R\r\n"
+                 "/Contents %d 0 R\r\n>>\r\nendobj\r\n",
+                 page, pages, resources, i);
+        ++count;
+    }
+    pdf.objects[pages].offset = pdf.fileOffset;
+    PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/Type /Pages\r\n/Kids [\r\n", pages);
+    for (std::int32_t i = 0; i < pdf.nextObject; ++i)
+        if (pdf.objects[i].kind == PDF_KIND_PAGE) PdfPrint(pdf, " %d 0 R\r\n", i);
+    PdfPrint(pdf, " ]\r\n/Count %d\r\n/MediaBox [0 0 %d %d]\r\n>>\r\nendobj\r\n", count,
+             pdf.pageWidth, pdf.pageHeight);
+    return pages;
+}
+
+std::int32_t PdfWriteCatalog(PdfWriter& pdf, std::int32_t pages) {
+    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_CATALOG);
+    if (number == 0) return 0;
+    PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/Type /Catalog\r\n/Pages %d 0 R\r\n>>\r\nendobj\r\n", number,
+             pages);
+    return number;
+}
+
+int PdfClose(PdfWriter& pdf) {
+    if (pdf.file == nullptr) return 0;
+    if (pdf.failed) {
+        // PdfShowPage has reported the failed write; only let go of the file.
+        std::fclose(pdf.file);
+        ReleaseStorage(pdf);
+        return 1;
+    }
+    PdfWriteFonts(pdf);
+    PdfWriteExtGState(pdf);
+    PdfWriteHalftone(pdf);
+    std::int32_t resources = PdfWriteResources(pdf);
+    std::int32_t info = PdfWriteInfo(pdf);
+    std::int32_t pages = PdfWritePageTree(pdf, resources);
+    std::int32_t catalog = PdfWriteCatalog(pdf, pages);
+    std::uint64_t xref = pdf.fileOffset;
+    WriteCrossReference(pdf);
+    WriteTrailer(pdf, catalog, info, xref);
+
+    int failed = CloseOutputFile(pdf.file);
+    if (failed) std::fprintf(stderr, "Oops, can't write %s\n", pdf.path);
+    ReleaseStorage(pdf);
+    return failed;
+}

@@ -1,0 +1,153 @@
+#include "pdf_page.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <zlib.h>
+
+#include "pdf_document.h"
+#include "pdf_format.h"
+#include "pdf_output.h"
+#include "pdf_text.h"
+
+namespace {
+
+constexpr int kFooterBaseline = 36;  // points above the bottom edge
+constexpr int kFooterInset = 72;     // points from the left and right edges
+
+// A part of at most 127 bytes in which every two-byte "%d" becomes a page
+// number of up to ten digits: five times the part, and the NUL.
+constexpr int kFooterLineSize = 5 * PDF_FOOTER_SIZE + 1;
+
+// Formats one footer part as PdfFormat would with the page number as its
+// one argument. Only the page number is ever read, so a stray "%s" or "%f"
+// in a footer cannot read an argument that is not there: it stands as the
+// letter alone, like every other character without a meaning here.
+void FormatFooterPart(char* dest, const char* part, int pageNumber) {
+    char* out = dest;
+    for (const char* at = part; *at != '\0'; ++at) {
+        if (*at != '%') {
+            *out++ = *at;
+            continue;
+        }
+        char conversion = *++at;
+        if (conversion == 'l' && (at[1] == 'd' || at[1] == 'u')) conversion = *++at;
+        if (conversion == '\0') break;
+        if (conversion == 'd' || conversion == 'u')
+            out += PdfFormatNumber(out, pageNumber);
+        else
+            *out++ = conversion;
+    }
+    *out = '\0';
+}
+
+void DrawFooterPart(PdfWriter& pdf, const char* part, int align, int x) {
+    if (*part == '\0') return;
+    char line[kFooterLineSize];
+    FormatFooterPart(line, part, pdf.footer.pageNumber);
+    PdfSetTextAlign(pdf, align, 0);
+    PdfText(pdf, x, pdf.footer.y, line);
+}
+
+void DrawFooter(PdfWriter& pdf) {
+    PdfTextState saved = pdf.text;
+    const PdfFooter& footer = pdf.footer;
+    PdfSetFont(pdf, kPdfFonts[footer.fontIndex].baseFontName, footer.fontSize);
+    PdfSetTextGray(pdf, 0);
+    DrawFooterPart(pdf, footer.text + footer.part3Start, PDF_ALIGN_LEFT | PDF_VALIGN_BASELINE,
+                   footer.part3X);
+    DrawFooterPart(pdf, footer.text + footer.part2Start, PDF_ALIGN_CENTER | PDF_VALIGN_BASELINE,
+                   footer.part2X);
+    DrawFooterPart(pdf, footer.text, PDF_ALIGN_RIGHT | PDF_VALIGN_BASELINE, footer.part1X);
+    pdf.footer.pageNumber += 1;
+    pdf.text = saved;
+}
+
+// Compresses the page content into the scratch buffer, which is kept for
+// the next page. Returns the compressed length.
+std::size_t Compress(PdfWriter& pdf) {
+    uLong length = static_cast<uLong>(pdf.contentLength);
+    std::size_t bound = compressBound(length);
+    if (pdf.scratchSize < bound) {
+        void* grown = std::realloc(pdf.scratch, bound);
+        if (grown == nullptr) PdfFatal("can't malloc in PdfShowPage\n");
+        pdf.scratch = static_cast<unsigned char*>(grown);
+        pdf.scratchSize = bound;
+    }
+    uLongf compressed = static_cast<uLongf>(pdf.scratchSize);
+    if (compress2(pdf.scratch, &compressed, reinterpret_cast<const Bytef*>(pdf.content), length,
+                  Z_DEFAULT_COMPRESSION) != Z_OK)
+        PdfFatal("can't Flate compress showpage stream\n");
+    return compressed;
+}
+
+int ReportWriteFailure(PdfWriter& pdf, const char* message) {
+    std::fprintf(stderr, message, pdf.path);
+    pdf.failed = 1;
+    return 1;
+}
+
+}  // namespace
+
+int PdfShowPage(PdfWriter& pdf, int flate) {
+    if (pdf.file == nullptr || pdf.failed) return 1;
+    DrawFooter(pdf);
+
+    const void* data = pdf.content;
+    std::size_t length = pdf.contentLength;
+    const char* filter = "";
+    if (flate == 1) {
+        length = Compress(pdf);
+        data = pdf.scratch;
+        filter = "/Filter /FlateDecode\r\n";
+    }
+    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_CONTENT);
+    PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/Length %lu\r\n%s>>\r\nstream\r\n", number,
+             static_cast<unsigned long>(length), filter);
+    if (PdfWriteBlock(pdf, data, length) != 0)
+        return ReportWriteFailure(pdf, "Oops, can't write PDF content block\n");
+    PdfPrint(pdf, "endstream\r\nendobj\r\n");
+    if (std::ferror(pdf.file)) return ReportWriteFailure(pdf, "Oops, can't write %s\n");
+    PdfResetPage(pdf);
+    return 0;
+}
+
+void PdfResetPage(PdfWriter& pdf) {
+    pdf.contentLength = 0;
+    pdf.text = PdfTextState{};
+    pdf.line = PdfLineState{};
+    pdf.line.xmax = pdf.pageWidth;
+    pdf.line.ymax = pdf.pageHeight;
+}
+
+void PdfSetFooter(PdfWriter& pdf, const char* text) {
+    PdfFooter& footer = pdf.footer;
+    std::memset(footer.text, 0, sizeof footer.text);
+    footer.part2Start = footer.part3Start = 0;
+    if (text != nullptr) {
+        std::snprintf(footer.text, sizeof footer.text, "%s", text);
+        std::int32_t end = static_cast<std::int32_t>(std::strlen(footer.text));
+        char* tab = std::strchr(footer.text, '\t');
+        footer.part2Start = footer.part3Start = end;  // missing parts are empty
+        if (tab != nullptr) {
+            *tab = '\0';
+            footer.part2Start = footer.part3Start = static_cast<std::int32_t>(tab - footer.text) + 1;
+            char* second = std::strchr(tab + 1, '\t');
+            if (second != nullptr) {
+                *second = '\0';
+                footer.part3Start = static_cast<std::int32_t>(second - footer.text) + 1;
+            } else {
+                footer.part3Start = end;
+            }
+        }
+    }
+    footer.y = kFooterBaseline;
+    footer.part1X = kFooterInset;
+    footer.part2X = pdf.pageWidth / 2;
+    footer.part3X = pdf.pageWidth - kFooterInset;
+}
+
+void PdfSetFooterFont(PdfWriter& pdf, const char* name, int size) {
+    pdf.footer.fontIndex = PdfFindFont(pdf, name);
+    pdf.footer.fontSize = size;
+}
