@@ -8,7 +8,10 @@
 #include <new>
 
 #include "command_line.h"
+#include "convert_to_grid.h"
 #include "list_checks.h"
+#include "report.h"
+#include "route_measures.h"
 #include "settings.h"
 #include "wayfile_reader.h"
 
@@ -81,6 +84,7 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
     // they come, a requested output is not written.
 
     // Segment starts of the route measures (every run).
+    MarkSegmentStarts(run);
 
     // The run's timestamp, then each output name against the WayFile name
     // (an equal name ends the run with status 0, nothing written).
@@ -88,8 +92,13 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
     // The GPX file, when GpxFilename is set.
 
     // Grid references and route measures, when a report or a guide is wanted.
+    if (run.RptFilename[0] != '\0' || run.PdfFilename[0] != '\0') {
+        if (ConvertToGrid(run) != 0) return 1;
+        if (AccumulateRoute(run) != 0) return 1;
+    }
 
     // The report, when RptFilename is set.
+    if (run.RptFilename[0] != '\0' && WriteReportFile(run) != 0) return 1;
 
     // The guide, when PdfFilename is set.
 
