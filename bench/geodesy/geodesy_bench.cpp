@@ -1,19 +1,11 @@
-// Benchmark helper for the grid pass.
+// Benchmark input for the grid pass.
 //   geodesy_bench generate N WayFile Positions
 //     writes N waypoints spread over Great Britain as a WayFile, and the same
 //     positions as "lon lat height" lines for cs2cs.
-//   geodesy_bench report WayFile Report
-//     reads the WayFile's waypoint lines and runs the grid pass, the route
-//     measures and the report, as cairnlog -r does after its checks.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-
-#include "convert_to_grid.h"
-#include "report.h"
-#include "route_measures.h"
 
 namespace {
 
@@ -48,41 +40,12 @@ int Generate(long count, const char* wayPath, const char* positionsPath) {
     return wayFailed || positionsFailed;
 }
 
-int Report(const char* wayPath, const char* reportPath) {
-    std::FILE* way = std::fopen(wayPath, "r");
-    if (way == nullptr) return 1;
-    RunState run;
-    run.WayFilename = wayPath;
-    std::snprintf(run.RptFilename, sizeof run.RptFilename, "%s", reportPath);
-    run.symbols.Entries['c' - 'a' + 1].Rule = RULE_ALL;
-    run.symbols.Entries['a' - 'a' + 1].Rule = RULE_CONTINUOUS;
-    char line[256];
-    int lineNo = 0;
-    while (std::fgets(line, sizeof line, way) != nullptr) {
-        ++lineNo;
-        if (line[0] == '#') continue;
-        Waypoint& waypoint = run.Waypoints.emplace_back();
-        int used = 0;
-        std::sscanf(line, "%31s %lf %lf %lf %n", waypoint.WayID, &waypoint.Lat, &waypoint.Long,
-                    &waypoint.Elev, &used);
-        waypoint.Desc.assign(line + used, std::strcspn(line + used, "\n"));
-        waypoint.LineNo = lineNo;
-        ++run.WaypointCount;
-    }
-    std::fclose(way);
-    MarkSegmentStarts(run);
-    if (ConvertToGrid(run) != 0 || AccumulateRoute(run) != 0) return 1;
-    return WriteReportFile(run);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "generate") == 0) {
         return Generate(std::atol(argv[2]), argv[3], argv[4]);
     }
-    if (argc == 4 && std::strcmp(argv[1], "report") == 0) return Report(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: geodesy_bench generate N WayFile Positions\n"
-                         "       geodesy_bench report WayFile Report\n");
+    std::fprintf(stderr, "usage: geodesy_bench generate N WayFile Positions\n");
     return 1;
 }
