@@ -121,15 +121,23 @@ TrackResult ConvertTrack(std::FILE* in, std::FILE* out, TrackRun& run) {
         char* line = buffer;
         if (run.LineNo == 1 && std::strncmp(line, kByteOrderMark, 3) == 0) line += 3;
         TrackPoint point;
-        TrackLineKind kind = ParseTrackLine(line, point);
+        // Cleaning ends the line at its first CR: text after it, as in a
+        // file with CR-only line ends, would be lost without a word.
+        bool textAfterCr = HasTextAfterCarriageReturn(line);
+        TrackLineKind kind = textAfterCr ? kTrackLineBad : ParseTrackLine(line, point);
         if (kind == kTrackLineEmpty) continue;
         ++run.PointCount;
         if (kind == kTrackLineGood) {
             if (TrackWritePoint(out, point) != 0) return kTrackWriteError;
             continue;
         }
-        std::fprintf(run.Messages, "Oops, can't get lat/lon [ele], line %d of %s\n", run.LineNo,
-                     run.TrackFilename);
+        if (textAfterCr) {
+            std::fprintf(run.Messages, "Oops, text after a carriage return, line %d of %s\n", run.LineNo,
+                         run.TrackFilename);
+        } else {
+            std::fprintf(run.Messages, "Oops, can't get lat/lon [ele], line %d of %s\n", run.LineNo,
+                         run.TrackFilename);
+        }
         if (run.BadLines >= kTrackBadLinesMax) {
             std::fprintf(run.Messages, "too many errors, aborting\n");
             return kTrackTooManyErrors;

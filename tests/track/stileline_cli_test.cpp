@@ -83,6 +83,8 @@ const CliCase kCases[] = {
      "day1.txt"},
     {"FullDiskIsReported", "ln -s /dev/full empty.gpx", {"empty.txt"}, 1, "",
      "Oops, can't write empty.gpx\n", nullptr, nullptr},
+    {"CrOnlyLineEndsAreBadLines", "printf '54.5 -2.1\\r54.6 -2.2\\r' > mac.txt", {"mac.txt"}, 1, "",
+     "Oops, text after a carriage return, line 1 of mac.txt\nOops 1 errors found\n", nullptr, nullptr},
     {"ReadErrorIsReported", "ln -s /proc/self/mem mem.txt", {"mem.txt"}, 1, "",
      "Oops, can't read mem.txt\n", nullptr, nullptr},
 };

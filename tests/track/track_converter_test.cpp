@@ -198,6 +198,27 @@ TEST(ConvertTrack, ElevenBadLinesAreToleratedTheTwelfthAborts) {
     EXPECT_EQ(CountOf(aborted.gpx, "</trkseg>"), 0);
 }
 
+TEST(ConvertTrack, TextAfterACarriageReturnIsABadLine) {
+    // CR-only line ends: one piece, which would keep only its first point.
+    Conversion oldMac = Convert("54.5 -2.1\r54.6 -2.2\r54.7 -2.3\r");
+    EXPECT_EQ(oldMac.result, kTrackConverted);
+    EXPECT_EQ(oldMac.messages, "Oops, text after a carriage return, line 1 of t.txt\n");
+    EXPECT_EQ(oldMac.run.BadLines, 1);
+    EXPECT_EQ(CountOf(oldMac.gpx, "<trkpt "), 0);
+
+    Conversion clean = Convert("54.5 -2.1\r\n54.6 -2.2\r\r\n54.7 -2.3\r");
+    EXPECT_EQ(clean.messages, "");
+    EXPECT_EQ(CountOf(clean.gpx, "<trkpt "), 3);
+
+    // It counts towards the twelve that abort.
+    std::string eleven;
+    for (int i = 0; i < 11; ++i) eleven += "bad\n";
+    Conversion aborted = Convert(eleven + "\r54.5 -2.1\n");
+    EXPECT_EQ(aborted.result, kTrackTooManyErrors);
+    EXPECT_EQ(aborted.messages.substr(aborted.messages.size() - 79),
+              "Oops, text after a carriage return, line 12 of t.txt\ntoo many errors, aborting\n");
+}
+
 TEST(ConvertTrack, LastLineWithoutLineFeedCounts) {
     Conversion c = Convert("54.5 -2.1\n54.6 -2.2 300");
     EXPECT_EQ(c.result, kTrackConverted);
