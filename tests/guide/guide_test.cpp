@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 
 #include "guide_test_support.h"
 
@@ -316,6 +318,40 @@ TEST(WriteGuide, LongGuidesKeepEveryPage) {
     EXPECT_NE(FindText(pages[3000], "W3001"), nullptr);
     EXPECT_EQ(Labels(pages[3000]), std::vector<std::string>{"-3001-"});
     EXPECT_EQ(CrossReferenceFault(document), "");
+}
+
+}  // namespace
+
+namespace {
+
+// A short walk with every kind of row, held to the byte. Run the test with
+// UPDATE_GOLDEN=1 to write the golden file afresh after a deliberate change.
+TEST(WriteGuide, ASmallWalkMatchesItsGoldenDocument) {
+    ScratchDir dir;
+    RunState run = MakeGuideRun(30, dir);
+    std::snprintf(run.settings.Title, sizeof run.settings.Title, "Coast (east)");
+    const char* descs[] = {"Car park", "Stile by the old wall", "Follow the wall north to the stile, then bear left",
+                           "", "Llanfairpwllgwyngyllgogerychwyrndrobwll halt", "Kissing gate into the field"};
+    for (int i = 0; i < 30; ++i) run.Waypoints[i].Desc = descs[i % 6];
+    run.Waypoints[4].RowSpan = 3;   // BLANK_LINE=2
+    run.Waypoints[11].RowSpan = 11; // NEW_COLUMN after row 14
+    run.settings.InsertedRows = 12;
+    run.Waypoints[7].HasDistance = 0;
+    run.Waypoints[8].HasGrade = 0;
+    // The document names its file: write it by a name that stays the same.
+    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "walkGuide.pdf");
+    std::string home = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path);
+    testing::internal::CaptureStderr();
+    std::string document = WriteTestGuide(run);
+    testing::internal::GetCapturedStderr();
+    std::filesystem::current_path(home);
+    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "%s", dir.File("walkGuide.pdf").c_str());
+
+    const std::string golden = std::string(GUIDE_GOLDEN_DIR) + "/small_walk.pdf";
+    if (std::getenv("UPDATE_GOLDEN") != nullptr) WriteFile(golden, document);
+    EXPECT_TRUE(document == ReadFile(golden)) << "differs from " << golden;
+    EXPECT_EQ(OutsideReadersFault(run.PdfFilename), "");
 }
 
 }  // namespace
