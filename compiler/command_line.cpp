@@ -1,0 +1,108 @@
+#include "command_line.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "help_text.h"
+#include "print_wrapped.h"
+#include "text_line.h"
+
+namespace {
+
+// The file name of a -g, -p or -r argument: after its first "=", blanks and
+// tabs skipped; empty when there is no "=".
+const char* OptionFileName(const char* argument) {
+    const char* equals = FindCharOrEnd(argument + 2, '=');
+    return *equals ? SkipBlanks(equals + 1) : equals;
+}
+
+// Stores one output option. Returns 0, or 1 after the too-long message.
+int TakeOutputOption(const char* argument, char* name, int& requested) {
+    const char* fileName = OptionFileName(argument);
+    size_t length = std::strlen(fileName);
+    if (length == 0) {
+        requested = 1;
+        return 0;
+    }
+    if (length > static_cast<size_t>(kFilenameMax)) {
+        std::fprintf(stderr, "Oops, command line filename too long: %s\n", fileName);
+        return 1;
+    }
+    std::memcpy(name, fileName, length + 1);
+    return 0;
+}
+
+// name becomes the WayFile name with suffix in place of its extension.
+int DeriveName(const std::string& wayFilename, const char* suffix, char* name) {
+    const char* start = wayFilename.c_str();
+    const char* extension = FindExtension(start);
+    size_t cut = *extension ? static_cast<size_t>(extension - 1 - start) : wayFilename.size();
+    size_t suffixLength = std::strlen(suffix);
+    if (cut + suffixLength > static_cast<size_t>(kFilenameMax)) {
+        std::fprintf(stderr, "Oops, derived filename too long for %s\n", start);
+        return 1;
+    }
+    std::memcpy(name, start, cut);
+    std::memcpy(name + cut, suffix, suffixLength + 1);
+    return 0;
+}
+
+}  // namespace
+
+int ParseCommandLine(int argc, char** argv, RunState& run, OutputRequests& requests, int& exitStatus) {
+    if (argc < 2) {
+        PrintWrapped(stdout, UsageText);
+        exitStatus = 0;
+        return 1;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (argument[0] != '-') {
+            run.WayFilename = argument;
+            return 0;
+        }
+        int failed = 0;
+        switch (argument[1]) {
+        case '?':
+            PrintWrapped(stdout, HelpText);
+            exitStatus = 0;
+            return 1;
+        case 'g':
+            failed = TakeOutputOption(argument, run.GpxFilename, requests.Gpx);
+            break;
+        case 'p':
+            failed = TakeOutputOption(argument, run.PdfFilename, requests.Pdf);
+            break;
+        case 'r':
+            failed = TakeOutputOption(argument, run.RptFilename, requests.Rpt);
+            break;
+        default:
+            std::fprintf(stderr, "Unknown option %c\n", argument[1]);
+            PrintWrapped(stderr, UsageText);
+            failed = 1;
+            break;
+        }
+        if (failed) {
+            exitStatus = 1;
+            return 1;
+        }
+    }
+    std::fprintf(stderr, "Oops, no Wayfile given\n");
+    PrintWrapped(stdout, UsageText);
+    exitStatus = 1;
+    return 1;
+}
+
+int DeriveOutputNames(const OutputRequests& requests, RunState& run) {
+    if (requests.Gpx && DeriveName(run.WayFilename, ".gpx", run.GpxFilename)) return 1;
+    if (requests.Pdf && DeriveName(run.WayFilename, "Guide.pdf", run.PdfFilename)) return 1;
+    if (requests.Rpt && DeriveName(run.WayFilename, "Report.txt", run.RptFilename)) return 1;
+    return 0;
+}
+
+void SetDefaultTitle(RunState& run) {
+    char* title = run.settings.Title;
+    std::snprintf(title, sizeof run.settings.Title, "%s", run.WayFilename.c_str());
+    char* extension = FindExtension(title);
+    if (*extension) extension[-1] = '\0';
+}

@@ -1,0 +1,11 @@
+// Turns the BLANK_LINE and NEW_COLUMN requests of a directive line into
+// blank guide rows after the latest waypoint: its RowSpan grows by the rows
+// inserted, and Settings::InsertedRows counts them all, so that RowSpan - 1
+// is always the number of blank rows that follow the waypoint.
+#pragma once
+
+#include "waypoint.h"
+
+// Runs after ParseDirective on every directive line; line is the cleaned
+// directive line, named in the before-first-waypoint error.
+void LayoutBookkeeping(const char* line, RunState& run);

@@ -1,0 +1,42 @@
+#include "line_reader.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};  // U+FEFF in UTF-8
+
+// Refills the empty block. Returns 0 at the end of the file or on an error.
+int Refill(LineReader& reader) {
+    reader.start = 0;
+    reader.end = std::fread(reader.block, 1, sizeof reader.block, reader.file);
+    if (reader.atFileStart) {
+        reader.atFileStart = 0;
+        if (reader.end >= sizeof kByteOrderMark &&
+            std::memcmp(reader.block, kByteOrderMark, sizeof kByteOrderMark) == 0) {
+            reader.start = sizeof kByteOrderMark;
+        }
+    }
+    return reader.end > 0;
+}
+
+}  // namespace
+
+int ReadLinePiece(LineReader& reader, char (&piece)[kLinePieceMax + 1]) {
+    size_t length = 0;
+    while (length < static_cast<size_t>(kLinePieceMax)) {
+        if (reader.start == reader.end && !Refill(reader)) break;
+        size_t available = reader.end - reader.start;
+        size_t room = static_cast<size_t>(kLinePieceMax) - length;
+        size_t take = available < room ? available : room;
+        const char* from = reader.block + reader.start;
+        const char* lineFeed = static_cast<const char*>(std::memchr(from, '\n', take));
+        if (lineFeed) take = static_cast<size_t>(lineFeed - from) + 1;
+        std::memcpy(piece + length, from, take);
+        length += take;
+        reader.start += take;
+        if (lineFeed) break;
+    }
+    piece[length] = '\0';
+    return length > 0;
+}

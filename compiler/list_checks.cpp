@@ -1,0 +1,130 @@
+#include "list_checks.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kMaxDuplicateIdMessages = 12;
+constexpr int kMaxDuplicatePositionNotes = 10;
+constexpr int32_t kNone = -1;
+
+uint64_t Mix(uint64_t h) {  // the splitmix64 finaliser
+    h ^= h >> 30;
+    h *= 0xbf58476d1ce4e5b9ULL;
+    h ^= h >> 27;
+    h *= 0x94d049bb133111ebULL;
+    return h ^ (h >> 31);
+}
+
+struct IdKey {
+    static uint64_t Hash(const Waypoint& w) {
+        uint64_t h = 14695981039346656037ULL;  // FNV-1a
+        for (const char* p = w.WayID; *p; ++p) h = (h ^ static_cast<unsigned char>(*p)) * 1099511628211ULL;
+        return Mix(h);
+    }
+    static bool Equal(const Waypoint& a, const Waypoint& b) { return std::strcmp(a.WayID, b.WayID) == 0; }
+};
+
+struct PositionKey {
+    static uint64_t Bits(double x) {
+        x += 0.0;  // -0.0 equals 0.0, so both must hash alike
+        uint64_t bits;
+        std::memcpy(&bits, &x, sizeof bits);
+        return bits;
+    }
+    static uint64_t Hash(const Waypoint& w) { return Mix(Bits(w.Lat) ^ Mix(Bits(w.Long))); }
+    static bool Equal(const Waypoint& a, const Waypoint& b) { return a.Lat == b.Lat && a.Long == b.Long; }
+};
+
+// One slot of the open-addressing table: the latest waypoint of a key, a
+// tag from its hash so that most probes never touch a waypoint record, and
+// the number of waypoints of the key so far.
+struct Slot {
+    int32_t latest = kNone;
+    uint32_t tag = 0;
+    int32_t seen = 0;
+};
+
+// For each waypoint, the index of the next one with an equal key, or kNone.
+// When pairs is given it receives the number of pairs of equal keys.
+template <typename Key>
+std::vector<int32_t> LinkEqualKeys(const WaypointList& list, long long* pairs) {
+    size_t count = list.size();
+    size_t slots = 2;
+    while (slots < 2 * count) slots *= 2;  // at most half full
+    size_t mask = slots - 1;
+    std::vector<Slot> table(slots);
+    std::vector<int32_t> next(count, kNone);
+    // Hashes are taken kLookAhead records ahead, so that each table slot is
+    // fetched from memory well before it is needed.
+    constexpr size_t kLookAhead = 16;
+    uint64_t ahead[kLookAhead];
+    for (size_t i = 0; i < count && i < kLookAhead; ++i) ahead[i] = Key::Hash(list[i]);
+    long long equalPairs = 0;
+    for (size_t i = 0; i < count; ++i) {
+        uint64_t hash = ahead[i % kLookAhead];
+        if (i + kLookAhead < count) {
+            uint64_t later = Key::Hash(list[i + kLookAhead]);
+            ahead[i % kLookAhead] = later;
+            __builtin_prefetch(&table[later & mask]);
+        }
+        const Waypoint& waypoint = list[i];
+        uint32_t tag = static_cast<uint32_t>(hash >> 32);
+        size_t at = hash & mask;
+        while (table[at].latest != kNone &&
+               (table[at].tag != tag || !Key::Equal(list[table[at].latest], waypoint))) {
+            at = (at + 1) & mask;
+        }
+        Slot& slot = table[at];
+        if (slot.latest != kNone) next[slot.latest] = static_cast<int32_t>(i);
+        slot.latest = static_cast<int32_t>(i);
+        slot.tag = tag;
+        equalPairs += slot.seen++;
+    }
+    if (pairs) *pairs = equalPairs;
+    return next;
+}
+
+}  // namespace
+
+int CheckDuplicateIds(const RunState& run) {
+    const WaypointList& list = run.Waypoints;
+    std::vector<int32_t> next = LinkEqualKeys<IdKey>(list, nullptr);
+    int reported = 0;
+    for (size_t first = 0; first < list.size(); ++first) {
+        for (int32_t second = next[first]; second != kNone; second = next[second]) {
+            std::fprintf(stderr, "Oops, duplicate WayID=<%s>\n", list[first].WayID);
+            if (++reported == kMaxDuplicateIdMessages) return reported;
+        }
+    }
+    return reported;
+}
+
+long long CountDuplicatePositions(const RunState& run) {
+    const WaypointList& list = run.Waypoints;
+    long long pairs = 0;
+    std::vector<int32_t> next = LinkEqualKeys<PositionKey>(list, &pairs);
+    int noted = 0;
+    for (size_t first = 0; first < list.size() && noted < kMaxDuplicatePositionNotes; ++first) {
+        for (int32_t second = next[first]; second != kNone && noted < kMaxDuplicatePositionNotes;
+             second = next[second]) {
+            std::fprintf(stderr, "Note: Duplicate lat/lon for waypoints %s and %s\n", list[first].WayID,
+                         list[second].WayID);
+            ++noted;
+        }
+    }
+    return pairs;
+}
+
+void WarnLongIds(const RunState& run) {
+    int maxId = run.settings.MaxId;
+    for (const Waypoint& waypoint : run.Waypoints) {
+        int length = static_cast<int>(std::strlen(waypoint.WayID));
+        if (length > maxId) {
+            std::fprintf(stderr, "Warning: Waypoint %s ID too long (=%d, max=%d)\n", waypoint.WayID, length, maxId);
+        }
+    }
+}

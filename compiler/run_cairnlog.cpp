@@ -1,0 +1,102 @@
+#include "run_cairnlog.h"
+
+#include <malloc.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+#include "command_line.h"
+#include "list_checks.h"
+#include "settings.h"
+#include "wayfile_reader.h"
+
+namespace {
+
+void OutOfMemory() {
+    std::fputs("Oops, can't get memory\n", stderr);
+    std::exit(1);
+}
+
+// Opens the WayFile for reading; a directory counts as a file that cannot
+// be opened. Returns nullptr after the message.
+std::FILE* OpenWayFile(const RunState& run) {
+    const char* name = run.WayFilename.c_str();
+    std::FILE* file = std::fopen(name, "r");
+    struct stat status;
+    if (file && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+        std::fclose(file);
+        file = nullptr;
+    }
+    if (!file) std::fprintf(stderr, "can't open WSG84 WaypointFile %s\n", name);
+    return file;
+}
+
+// Reads the whole WayFile into run. Returns 0, or 1 when it can't be opened
+// or read (the message printed); line errors only set run.FailFlag.
+int ReadWayFileNamed(RunState& run) {
+    std::FILE* file = OpenWayFile(run);
+    if (!file) return 1;
+    run.settings.RowsPerColumn = ComputeRowsPerColumn(run.settings);
+    ReadWayFile(file, run);
+    int readFailed = std::ferror(file);
+    std::fclose(file);
+    if (readFailed) {
+        std::fprintf(stderr, "Oops, can't read %s\n", run.WayFilename.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunCairnlog(int argc, char** argv, RunState& run) {
+    std::set_new_handler(OutOfMemory);
+    // Large blocks, such as the list checks' tables, come from the heap and
+    // stay there when freed, so that the next check reuses pages already
+    // mapped instead of faulting in fresh ones.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+
+    OutputRequests requests;
+    int exitStatus = 0;
+    if (ParseCommandLine(argc, argv, run, requests, exitStatus)) return exitStatus;
+    if (DeriveOutputNames(requests, run)) return 1;
+    SetDefaultTitle(run);
+    InitSymbolTable(run.symbols);
+
+    if (ReadWayFileNamed(run)) return 1;
+    if (run.FailFlag) return 1;  // every line error has been printed
+    if (run.WaypointCount == 0) {
+        std::fprintf(stderr, "Oops, No waypoints found in %s\n", run.WayFilename.c_str());
+        return 1;
+    }
+    if (CheckDuplicateIds(run)) return 1;
+    long long duplicatePositions = CountDuplicatePositions(run);
+    WarnLongIds(run);
+
+    // The outputs follow, each in its place below; any that fails ends the
+    // run with status 1, and outputs already written stay on disk. Until
+    // they come, a requested output is not written.
+
+    // Segment starts of the route measures (every run).
+
+    // The run's timestamp, then each output name against the WayFile name
+    // (an equal name ends the run with status 0, nothing written).
+
+    // The GPX file, when GpxFilename is set.
+
+    // Grid references and route measures, when a report or a guide is wanted.
+
+    // The report, when RptFilename is set.
+
+    // The guide, when PdfFilename is set.
+
+    std::fprintf(stderr, "Note: %d Waypoints found in %s\n", run.WaypointCount, run.WayFilename.c_str());
+    if (duplicatePositions != 0) {
+        std::fprintf(stderr, "Note: %lld duplicate lat/lon found in %s\n", duplicatePositions,
+                     run.WayFilename.c_str());
+    }
+    return 0;
+}

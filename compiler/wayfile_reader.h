@@ -1,0 +1,22 @@
+// Reading a WayFile: every line is cleaned, directive lines go to the
+// directive parser and the layout bookkeeping, and every other non-empty
+// line becomes a Waypoint at the tail of the list, checked as it is made.
+// Line errors are printed and set FailFlag; reading always goes on to the
+// end of the file so that every bad line is reported.
+#pragma once
+
+#include <cstdio>
+
+#include "waypoint.h"
+
+// Ends the line at its line end, removes the "|" comment and trailing
+// blanks, and turns the remaining tabs into blanks.
+void CleanLine(char* line);
+
+// Makes the waypoint of one line; data is the cleaned line after its
+// leading blanks, at most kLinePieceMax bytes.
+void ReadWaypointLine(const char* data, RunState& run);
+
+// Reads the open WayFile to its end, run.LineNo counting every piece read.
+// A read error shows afterwards in ferror(file).
+void ReadWayFile(std::FILE* file, RunState& run);

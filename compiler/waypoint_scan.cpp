@@ -1,0 +1,84 @@
+#include "waypoint_scan.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// White space as "%s" and " " see it in the C locale, less the blank.
+int IsOtherSpace(char c) { return c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// Bytes that may begin a number for "%lf": anything else is a certain
+// matching failure, with nothing consumed.
+int MayStartNumber(char c) { return IsDigit(c) || std::strchr("+-.iInN", c) != nullptr; }
+
+// Reads a plain decimal, -?digits(.digits)?, ended by a blank or the end,
+// from *p. Returns 1 and moves *p past it; 0 when the field is anything else.
+int TakePlainNumber(const char*& p, double& number) {
+    const char* q = p;
+    if (*q == '-') ++q;
+    if (!IsDigit(*q)) return 0;
+    while (IsDigit(*q)) ++q;
+    if (*q == '.') {
+        ++q;
+        if (!IsDigit(*q)) return 0;
+        while (IsDigit(*q)) ++q;
+    }
+    if (*q != ' ' && *q != '\0') return 0;
+    std::from_chars_result result = std::from_chars(p, q, number);
+    if (result.ec != std::errc() || result.ptr != q) return 0;
+    p = q;
+    return 1;
+}
+
+const char* SkipSpaces(const char* p) {
+    while (*p == ' ') ++p;
+    return p;
+}
+
+}  // namespace
+
+// Anything out of the way is left to sscanf itself, so that both ways give
+// identical results.
+int QuickScanWaypointFields(const char* data, WaypointFields& fields) {
+    const char* p = data;
+    size_t length = 0;
+    while (*p && *p != ' ') {
+        if (IsOtherSpace(*p)) return kScanUnsure;
+        ++p;
+        ++length;
+    }
+    if (length == 0 || length > static_cast<size_t>(kLinePieceMax)) return kScanUnsure;
+    std::memcpy(fields.Id, data, length);
+    fields.Id[length] = '\0';
+
+    double* numbers[] = {&fields.Lat, &fields.Long, &fields.Elev};
+    int count = 1;
+    for (double* number : numbers) {
+        p = SkipSpaces(p);
+        if (*p == '\0') return count;  // input ends: the conversions so far
+        if (IsOtherSpace(*p)) return kScanUnsure;
+        if (!MayStartNumber(*p)) return count;  // matching failure
+        if (!TakePlainNumber(p, *number)) return kScanUnsure;
+        ++count;
+    }
+    return count;
+}
+
+int ScanWaypointFields(const char* data, WaypointFields& fields) {
+    int count = QuickScanWaypointFields(data, fields);
+    if (count == kScanUnsure) {
+        fields = WaypointFields{};
+        // The width keeps the ID inside its buffer; data is never longer.
+        count = std::sscanf(data, "%254s %lf %lf %lf", fields.Id, &fields.Lat, &fields.Long, &fields.Elev);
+    }
+    if (count == 4 && !std::isfinite(fields.Elev)) {
+        fields.Elev = 0.0;
+        count = 3;
+    }
+    return count;
+}

@@ -1,0 +1,26 @@
+// Splitting a waypoint line into its ID, latitude, longitude and optional
+// elevation, as the formatted scan "%s %lf %lf %lf" reads them in the C
+// locale, with one change: a fourth field read as a non-finite number (inf,
+// nan, and so the words "Information" or "Nant Ffrancon") is no elevation.
+#pragma once
+
+#include "waypoint.h"
+
+struct WaypointFields {
+    char Id[kLinePieceMax + 1] = {};  // the whole first field, however long
+    double Lat = 0.0;                 // degrees
+    double Long = 0.0;                // degrees
+    double Elev = 0.0;                // as written, 0 when absent
+};
+
+// The quick scan's answer when it leaves the line to sscanf.
+constexpr int kScanUnsure = -2;
+
+// The usual line (an ID, then plain decimals such as -2.125) read without
+// sscanf: the count sscanf would give, or kScanUnsure for anything else.
+int QuickScanWaypointFields(const char* data, WaypointFields& fields);
+
+// data is a cleaned line of at most kLinePieceMax bytes. Returns the number
+// of fields converted (0 to 4, or -1 when data holds nothing but white space);
+// fields not converted keep their zero values.
+int ScanWaypointFields(const char* data, WaypointFields& fields);

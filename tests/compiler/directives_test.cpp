@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "directives.h"
+#include "run_helpers.h"
+
+namespace {
+
+// Parses line as line 5 of walk.txt; returns the result and the message.
+struct Parsed {
+    int result;
+    std::string err;
+};
+
+Parsed Parse(RunState& run, const std::string& line) {
+    std::string copy = line;
+    run.LineNo = 5;
+    testing::internal::CaptureStderr();
+    int result = ParseDirective(&copy[0], run);
+    return {result, testing::internal::GetCapturedStderr()};
+}
+
+struct Row {
+    const char* line;
+    const char* error;  // message text before ", line 5 in walk.txt"; empty when accepted
+};
+
+const Row kRows[] = {
+    // SYM and SYM_RULE
+    {"#SYM.c=Flag, Red", ""},
+    {"#SYM.C = Flag, Red", ""},
+    {"#SYM=Pin", ""},
+    {"#SYM.c", ""},
+    {"#SYM.1=Pin", "Illegal #SYM.? directive ALPHA letter '1'"},
+    {"#SYM.=Pin", "Illegal #SYM.? directive ALPHA letter '='"},
+    {"#SYM.c=0123456789012345678901234567890", ""},
+    {"#SYM.c=01234567890123456789012345678901", "Oops, #SYM= directive name too long"},
+    {"#SYM.9=01234567890123456789012345678901", "Illegal #SYM.? directive ALPHA letter '9'"},
+    {"#SYM.c=Fish & Chips", "Oops, unprintable character '&' in #SYM name"},
+    {"#SYM.c=01234567890123456789012345678901<", "Oops, #SYM= directive name too long"},
+    {"#SYM_RULE.A = RULE_CONTINUOUS", ""},
+    {"#SYM_RULE.b=rule_all_the_way", ""},
+    {"#SYM_RULE=RULE_ALL", "Oops, #SYM_RULE.? directive missing .?"},
+    {"#SYM_RULE.%=RULE_ALL", "Illegal #SYM_RULE.? directive ALPHA letter '%'"},
+    {"#SYM_RULE.c=RULE_SOME", "Oops, unknown SYM_RULE"},
+    {"#SYM_RULE.c", "Oops, unknown SYM_RULE"},
+    // names: exact, upper case, with the right follower
+    {"#  TITLE=x", ""},
+    {"#TITLE:x", "Oops, unknown directive"},
+    {"#SYMBOL=x", "Oops, unknown directive"},
+    {"#sym.c=Flag", "Oops, unknown directive"},
+    {"#", "Oops, unknown directive"},
+    {"#NEW_COLUMN", ""},
+    {"#NEW_COLUMN=1", "Oops, unknown directive"},
+    {"#NEW_COLUMN ", "Oops, unknown directive"},
+    // MAX_ID
+    {"#MAX_ID=31", ""},
+    {"#MAX_ID=8", ""},
+    {"#MAX_ID=7", "Oops, invalid waypoint ID name length"},
+    {"#MAX_ID=32", "Oops, invalid waypoint ID name length"},
+    {"#MAX_ID=99999999999999999999", "Oops, invalid waypoint ID name length"},
+    {"#MAX_ID=", "Oops, directive value not found"},
+    {"#MAX_ID", "Oops, directive value not found"},
+    // keywords
+    {"#DISTANCE_UNITS=KM", ""},
+    {"#DISTANCE_UNITS=Miles", ""},
+    {"#DISTANCE_UNITS=kmh", ""},
+    {"#DISTANCE_UNITS=m", "Oops, unknown distance units"},
+    {"#DISTANCE_UNITS=kilometres", "Oops, unknown distance units"},
+    {"#DISTANCE_UNITS", "Oops, unknown distance units"},
+    {"#GRID=OSGB", ""},
+    {"#GRID = Irish", ""},
+    {"#GRID=UTM", "Oops, unknown GRID units"},
+    {"#ELEVATION=FEET", ""},
+    {"#ELEVATION=metres", "Oops, unknown elevation units"},
+    // numbers
+    {"#DISTANCE_TWEAK=1.0947854", ""},
+    {"#DISTANCE_TWEAK=0", "Oops, invalid distance conversion"},
+    {"#DISTANCE_TWEAK=inf", "Oops, invalid distance conversion"},
+    {"#DISTANCE_TWEAK=nan", "Oops, invalid distance conversion"},
+    {"#DISTANCE_TWEAK=about one", "Oops, directive value not found"},
+    {"#FIELDWIDTH_WP=0.3", ""},
+    {"#FIELDWIDTH_WP=0.009", "Oops, invalid FIELDWIDTH_WP"},
+    {"#FIELDWIDTH_GRID=200", ""},
+    {"#FIELDWIDTH_GRID=200.5", "Oops, invalid FIELDWIDTH_GRID"},
+    {"#FIELDWIDTH_ELEV=-1", "Oops, invalid FIELDWIDTH_ELEV"},
+    {"#FIELDWIDTH_DESC=INF", "Oops, invalid FIELDWIDTH_DESC"},
+    {"#FIELDWIDTH_DESC=", "Oops, directive value not found"},
+    {"#FIELDHEIGHT=0.01", ""},
+    {"#FIELDHEIGHT=0", "Oops, invalid FIELDHEIGHT"},
+    {"#GUTTER=-1", "Oops, invalid GUTTER"},
+    {"#GUTTER=0.001", ""},
+    {"#GUTTER=201", "Oops, invalid GUTTER"},
+    {"#BORDERS=0", "Oops, invalid BORDERS"},
+    {"#BORDERS=1e300", "Oops, invalid BORDERS"},
+    {"#FONTSIZE=7pt", ""},
+    {"#FONTSIZE=0", "Oops, invalid FONTSIZE"},
+    {"#FONTSIZE=200.1", "Oops, invalid FONTSIZE"},
+    {"#SHEETSIZE=8.5x11", ""},
+    {"#SHEETSIZE=11X17", ""},
+    {"#SHEETSIZE=8.5 X 11", ""},
+    {"#SHEETSIZE=8.5", "Oops, directive value not found"},
+    {"#SHEETSIZE=0x11", "Oops, invalid SHEETSIZE"},
+    {"#SHEETSIZE=8.5x201", "Oops, invalid SHEETSIZE"},
+    {"#SHEETSIZE=8.5xinf", "Oops, invalid SHEETSIZE"},
+    {"#SPLITSHEET=0", ""},
+    {"#SPLITSHEET=3", ""},
+    {"#SPLITSHEET=4", "Oops, invalid SPLITSHEET (may be 0-3)"},
+    {"#SPLITSHEET=-1", "Oops, invalid SPLITSHEET (may be 0-3)"},
+    {"#SPLITSHEET=one", "Oops, directive value not found"},
+    {"#BLANK_LINE", ""},
+    {"#BLANK_LINE=0", ""},
+    {"#BLANK_LINE=several", ""},
+    {"#BLANK_LINE=-2", "Oops, invalid BLANK_LINE value"},
+    // TITLE
+    {"#TITLE=", "Oops, no title found"},
+    {"#TITLE", "Oops, no title found"},
+};
+
+TEST(ParseDirective, AcceptsOrRejectsWithItsMessage) {
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.line);
+        RunState run;
+        PrepareRun(run);
+        Parsed parsed = Parse(run, row.line);
+        std::string expected = *row.error ? std::string(row.error) + ", line 5 in walk.txt\n" : "";
+        EXPECT_EQ(parsed.err, expected);
+        EXPECT_EQ(parsed.result, *row.error ? 1 : 0);
+    }
+}
+
+TEST(ParseDirective, AlphaLetterMessageNamesAMissingLetterAsNul) {
+    RunState run;
+    PrepareRun(run);
+    std::string expected = std::string("Illegal #SYM.? directive ALPHA letter '") + '\0' + "', line 5 in walk.txt\n";
+    EXPECT_EQ(Parse(run, "#SYM.").err, expected);
+}
+
+TEST(ParseDirective, SymSetsOneEntryAndEmptyCopiesTheDefault) {
+    RunState run;
+    PrepareRun(run);
+    Parse(run, "#SYM.C = Flag, Red");
+    EXPECT_STREQ(run.symbols.Entries[3].SymName, "Flag, Red");
+    Parse(run, "#SYM=Pin");
+    EXPECT_STREQ(run.symbols.Entries[0].SymName, "Pin");
+    EXPECT_STREQ(run.symbols.Entries[4].SymName, "Waypoint");  // letters keep their own
+    Parse(run, "#SYM.dx junk=Ignored between letter and =");
+    EXPECT_STREQ(run.symbols.Entries[4].SymName, "Ignored between letter and =");
+    Parse(run, "#SYM.d=");
+    EXPECT_STREQ(run.symbols.Entries[4].SymName, "Pin");
+    Parse(run, "#SYM.c=Fish & Chips");
+    EXPECT_STREQ(run.symbols.Entries[3].SymName, "Flag, Red");  // refused names change nothing
+    Parse(run, "#SYM =Flag");
+    EXPECT_STREQ(run.symbols.Entries[0].SymName, "Flag");
+}
+
+TEST(ParseDirective, SymRuleSetsTheLetterRule) {
+    RunState run;
+    PrepareRun(run);
+    Parse(run, "#SYM_RULE.A = RULE_CONTINUOUS");
+    Parse(run, "#SYM_RULE.c=Rule_All");
+    Parse(run, "#SYM_RULE.p=rule_none");
+    EXPECT_EQ(run.symbols.Entries[1].Rule, RULE_CONTINUOUS);
+    EXPECT_EQ(run.symbols.Entries[3].Rule, RULE_ALL);
+    EXPECT_EQ(run.symbols.Entries[16].Rule, RULE_NONE);
+    EXPECT_EQ(run.symbols.Entries[0].Rule, RULE_NONE);
+}
+
+TEST(ParseDirective, KeywordAndNumberSettings) {
+    RunState run;
+    PrepareRun(run);
+    Parse(run, "#MAX_ID=20");
+    Parse(run, "#DISTANCE_UNITS=KM");
+    Parse(run, "#DISTANCE_TWEAK=1.0947854");
+    Parse(run, "#GRID=irish");
+    Parse(run, "#ELEVATION=Feet");
+    Parse(run, "#FIELDWIDTH_WP=0.3");
+    Parse(run, "#FIELDWIDTH_GRID=0.4");
+    Parse(run, "#FIELDWIDTH_ELEV=0.2");
+    Parse(run, "#FIELDWIDTH_DESC=1.5");
+    Parse(run, "#GUTTER=0.15");
+    Parse(run, "#FONTSIZE=7pt");
+    const Settings& s = run.settings;
+    EXPECT_EQ(s.MaxId, 20);
+    EXPECT_EQ(s.DistanceUnits, kUnitsKm);
+    EXPECT_EQ(s.DistanceTweak, 1.0947854);
+    EXPECT_EQ(s.GridSystem, kGridIrish);
+    EXPECT_EQ(s.ElevationUnits, 1);
+    EXPECT_EQ(s.FieldWidthWp, 0.3);
+    EXPECT_EQ(s.FieldWidthGrid, 0.4);
+    EXPECT_EQ(s.FieldWidthElev, 0.2);
+    EXPECT_EQ(s.FieldWidthDesc, 1.5);
+    EXPECT_EQ(s.Gutter, 0.15);
+    EXPECT_EQ(s.FontSize, 7.0);
+    Parse(run, "#DISTANCE_UNITS=miles");
+    Parse(run, "#GRID=OSGB");
+    EXPECT_EQ(s.DistanceUnits, kUnitsMiles);
+    EXPECT_EQ(s.GridSystem, kGridOsgb);
+}
+
+TEST(ParseDirective, TitleIsCutTo20WithAWarningThatDoesNotFail) {
+    RunState run;
+    PrepareRun(run);
+    Parsed parsed = Parse(run, "#TITLE=South Downs Way, west to east");
+    EXPECT_EQ(parsed.result, 0);
+    EXPECT_EQ(parsed.err, "Oops, Take-Along Guide Title too long, truncating, line 5 in walk.txt\n");
+    EXPECT_STREQ(run.settings.Title, "South Downs Way, wes");
+    Parse(run, "#TITLE = Two  Moors");
+    EXPECT_STREQ(run.settings.Title, "Two  Moors");
+}
+
+TEST(ParseDirective, PageSettingsRecomputeRowsPerColumn) {
+    RunState run;
+    PrepareRun(run);
+    EXPECT_EQ(run.settings.RowsPerColumn, 24);
+    const struct {
+        const char* line;
+        int rows;
+    } steps[] = {
+        {"#SPLITSHEET=0", 51}, {"#SPLITSHEET=2", 15}, {"#SPLITSHEET=3", 11}, {"#SPLITSHEET=1", 24},
+        {"#SHEETSIZE=11X17", 39},  // (17 - 0.75) / 0.4 - 1 = 39.625
+        {"#BORDERS=0.5", 37},      // (17 - 1.5) / 0.4 - 1 = 37.75
+        {"#FIELDHEIGHT=0.25", 30}, // 15.5 / 0.5 - 1 = 30
+        {"#SPLITSHEET=9", 30},     // refused: unchanged
+        {"#FIELDHEIGHT=8", 0},     // 15.5 / 16 - 1 = -0.03 truncates to 0
+        {"#FIELDHEIGHT=20", 0},    // -0.96 truncates toward zero
+        {"#BORDERS=10", -1},       // (17 - 30) / 40 - 1 = -1.325
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.line);
+        Parse(run, step.line);
+        EXPECT_EQ(run.settings.RowsPerColumn, step.rows);
+    }
+    EXPECT_EQ(run.settings.SplitSheet, 9);  // a refused value is still stored
+    EXPECT_EQ(run.settings.Bands, 2);
+    EXPECT_EQ(run.settings.SheetWidth, 11.0);
+}
+
+TEST(ParseDirective, LayoutRequests) {
+    RunState run;
+    PrepareRun(run);
+    Parse(run, "#BLANK_LINE");
+    EXPECT_EQ(run.settings.BlankLineRequest, 1);
+    Parse(run, "#BLANK_LINE=3");
+    EXPECT_EQ(run.settings.BlankLineRequest, 3);
+    Parse(run, "#BLANK_LINE=several");
+    EXPECT_EQ(run.settings.BlankLineRequest, 1);
+    Parse(run, "#BLANK_LINE=-2");
+    EXPECT_EQ(run.settings.BlankLineRequest, -2);
+    Parse(run, "#NEW_COLUMN");
+    EXPECT_EQ(run.settings.NewColumnRequest, 1);
+}
+
+}  // namespace

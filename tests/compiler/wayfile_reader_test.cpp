@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "run_helpers.h"
+#include "wayfile_reader.h"
+
+namespace {
+
+std::string Cleaned(std::string text) {
+    text.resize(text.size() + 1);
+    CleanLine(&text[0]);
+    return text.c_str();
+}
+
+TEST(CleanLine, LineEndCommentTrailingBlanksAndTabs) {
+    EXPECT_EQ(Cleaned("C1 54 -2 Gate | locked in winter\r\n"), "C1 54 -2 Gate");
+    EXPECT_EQ(Cleaned("C1\t54\t-2\tOld\tmill \t \n"), "C1 54 -2 Old mill");
+    EXPECT_EQ(Cleaned("   | only a comment"), "");
+    EXPECT_EQ(Cleaned("first\rsecond\n"), "first");
+    EXPECT_EQ(Cleaned("#SYM.C = Flag, Red   | main path"), "#SYM.C = Flag, Red");
+}
+
+struct LineCase {
+    const char* line;
+    const char* id;
+    double lat, lon, elev;
+    const char* desc;
+    int fails;
+    const char* messages;
+};
+
+// Each line is read as line 7 of walk.txt.
+const LineCase kLineCases[] = {
+    {"C001 54.5 -2.1", "C001", 54.5, -2.1, 0, "", 0,
+     "Warning, no waypoint description in walk.txt, line  7\n"},
+    {"C002 54.5 -2.1 120 Stile by gate", "C002", 54.5, -2.1, 120, "Stile by gate", 0, ""},
+    {"C003 54.5 -2.1 Stile", "C003", 54.5, -2.1, 0, "Stile", 0, ""},
+    {"C004 54.5 -2.1 100yds to gate", "C004", 54.5, -2.1, 100, "to gate", 0, ""},
+    {"C005 54.5 -2.1 -3.5e1 below sea", "C005", 54.5, -2.1, -35, "below sea", 0, ""},
+    // Words that scanf reads as infinities or NaNs start the description.
+    {"C006 54.5 -2.1 Information board", "C006", 54.5, -2.1, 0, "Information board", 0, ""},
+    {"C007 53.1 -4.0 Nant Ffrancon", "C007", 53.1, -4.0, 0, "Nant Ffrancon", 0, ""},
+    {"C008 54.5 -2.1 INFINITY pool", "C008", 54.5, -2.1, 0, "INFINITY pool", 0, ""},
+    {"C009 54.5 -2.1 1e999 steps", "C009", 54.5, -2.1, 0, "1e999 steps", 0, ""},
+    {"C010 54.5 -2.1 nan(1) x", "C010", 54.5, -2.1, 0, "nan(1) x", 0, ""},
+    {"Gate 54.5 -2.1 IDs need no number", "Gate", 54.5, -2.1, 0, "IDs need no number", 0, ""},
+    {"X1 123 456 Nowhere", "X1", 123, 456, 0, "Nowhere", 0, ""},
+    {"C011 54.5", "C011", 54.5, 0, 0, "", 1,
+     "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"
+     "Warning, no waypoint description in walk.txt, line  7\n"},
+    {"C012 north -2.1 Gate", "C012", 0, 0, 0, "north -2.1 Gate", 1,
+     "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"},
+    {"C013 inf -2.1 Gate", "C013", HUGE_VAL, -2.1, 0, "Gate", 1,
+     "Oops, Lat or Long is not a finite number in walk.txt, line 7\n"},
+    {"C014 54.5 NaN Gate", "C014", 54.5, NAN, 0, "Gate", 1,
+     "Oops, Lat or Long is not a finite number in walk.txt, line 7\n"},
+    {"C015 54.5 Information", "C015", 54.5, HUGE_VAL, 0, "", 1,
+     "Oops, Lat or Long is not a finite number in walk.txt, line 7\n"
+     "Warning, no waypoint description in walk.txt, line  7\n"},
+    // scanf gives up on "Infi" that does not go on to "Infinity".
+    {"C019 54.5 Infirmary", "C019", 54.5, 0, 0, "Infirmary", 1,
+     "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"},
+    {"C&1 54.5 -2.1 Gate", "C&1", 54.5, -2.1, 0, "Gate", 1,
+     "Oops, unprintable character '&' in ID of walk.txt, line 7\n"},
+    {"C016 54.5 -2.1 Fish & chips", "C016", 54.5, -2.1, 0, "Fish & chips", 1,
+     "Oops, unprintable character '&' in description of walk.txt, line 7\n"},
+    {"C017 54.5 -2.1 <b>", "C017", 54.5, -2.1, 0, "<b>", 1,
+     "Oops, unprintable character '<' in description of walk.txt, line 7\n"},
+    {"C018 54.5 -2.1 Caf\xc3\xa9", "C018", 54.5, -2.1, 0, "Caf\xc3\xa9", 1,
+     "Oops, unprintable character '\xc3' in description of walk.txt, line 7\n"},
+    {"C\x7f 54.5 -2.1 Gate\x01", "C\x7f", 54.5, -2.1, 0, "Gate\x01", 1,
+     "Oops, unprintable character '\x7f' in ID of walk.txt, line 7\n"
+     "Oops, unprintable character '\x01' in description of walk.txt, line 7\n"},
+    // Checks come in their order, and each still runs after an earlier one failed.
+    {"C0123456789012345678901234567890123&x nan", "C012345678901234567890123456789", NAN, 0, 0, "", 1,
+     "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"
+     "Oops, ID longer than 31 characters in walk.txt, line 7\n"
+     "Warning, no waypoint description in walk.txt, line  7\n"},
+    {"P0123456789012345678901234567890123&x nan 1 Gate", "P012345678901234567890123456789", NAN, 1, 0, "Gate",
+     1,
+     "Oops, ID longer than 31 characters in walk.txt, line 7\n"
+     "Oops, Lat or Long is not a finite number in walk.txt, line 7\n"},
+    // scanf skips a vertical tab as white space; the description does not.
+    {"\x0b", "", 0, 0, 0, "\x0b", 1,
+     "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"
+     "Oops, unprintable character '\x0b' in description of walk.txt, line 7\n"},
+    {"\x0b 54 -2", "54", -2, 0, 0, "-2", 1, "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"},
+};
+
+void ExpectSameDouble(double actual, double expected) {
+    if (std::isnan(expected)) {
+        EXPECT_TRUE(std::isnan(actual));
+    } else {
+        EXPECT_EQ(actual, expected);
+    }
+}
+
+TEST(ReadWaypointLine, FieldsDescriptionAndMessages) {
+    for (const LineCase& c : kLineCases) {
+        SCOPED_TRACE(c.line);
+        RunState run;
+        PrepareRun(run);
+        run.LineNo = 7;
+        testing::internal::CaptureStderr();
+        ReadWaypointLine(c.line, run);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.messages);
+        ASSERT_EQ(run.WaypointCount, 1);
+        const Waypoint& w = run.Waypoints.back();
+        EXPECT_STREQ(w.WayID, c.id);
+        ExpectSameDouble(w.Lat, c.lat);
+        ExpectSameDouble(w.Long, c.lon);
+        EXPECT_EQ(w.Elev, c.elev);
+        EXPECT_EQ(w.Desc, c.desc);
+        EXPECT_EQ(run.FailFlag, c.fails);
+        EXPECT_EQ(w.LineNo, 7);
+        EXPECT_EQ(w.Distance, -1.0);
+        EXPECT_EQ(w.RowSpan, 1);
+    }
+}
+
+TEST(ReadWayFile, CountsEveryPieceAndKeepsFileOrder) {
+    RunState run;
+    PrepareRun(run);
+    std::string err = ReadText(run,
+                               "| Pennine Way, first day\n"
+                               "\n"
+                               "   \t  \n"
+                               "C001 53.3672 -1.8148 290 Edale, Old Nags Head\n"
+                               "  C002\t53.3781\t-1.8525\t330\tJacob's Ladder   | steep\r\n"
+                               "#SYM.C=Flag, Red\n"
+                               "C003 53.3950 -1.8710 590 Kinder Downfall");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(run.FailFlag, 0);
+    ASSERT_EQ(run.WaypointCount, 3);
+    EXPECT_EQ(run.LineNo, 8);
+    EXPECT_EQ(run.Waypoints[0].LineNo, 4);
+    EXPECT_EQ(run.Waypoints[1].LineNo, 5);
+    EXPECT_STREQ(run.Waypoints[1].WayID, "C002");
+    EXPECT_EQ(run.Waypoints[1].Desc, "Jacob's Ladder");
+    EXPECT_EQ(run.Waypoints[2].LineNo, 7);
+    EXPECT_STREQ(run.symbols.Entries[3].SymName, "Flag, Red");
+}
+
+TEST(ReadWayFile, BoundingBoxCoversEveryWaypoint) {
+    RunState run;
+    PrepareRun(run);
+    ReadText(run, "A1 54.0 -2.0 x\nA2 55.5 -3.5 x\nA3 53.25 -1.0 x\n");
+    EXPECT_EQ(run.Bounds.MinLat, 53.25);
+    EXPECT_EQ(run.Bounds.MaxLat, 55.5);
+    EXPECT_EQ(run.Bounds.MinLong, -3.5);
+    EXPECT_EQ(run.Bounds.MaxLong, -1.0);
+
+    RunState single;
+    PrepareRun(single);
+    ReadText(single, "A1 -10 20 x\n");
+    EXPECT_EQ(single.Bounds.MinLat, -10);
+    EXPECT_EQ(single.Bounds.MaxLat, -10);
+    EXPECT_EQ(single.Bounds.MinLong, 20);
+    EXPECT_EQ(single.Bounds.MaxLong, 20);
+}
+
+TEST(ReadWayFile, LongLinesArriveInPiecesOf254) {
+    RunState run;
+    PrepareRun(run);
+    std::string head = "C001 54.5 -2.1 ";
+    std::string line300 = head + std::string(300 - head.size() - 10, 'a') + " 54.6 -2.2";
+    std::string err = ReadText(run, line300 + "\nC002 54.7 -2.3 Gate\n");
+    // The rest of the long line is a second line: its first word "aaa..." is
+    // the ID of a waypoint with no numbers.
+    ASSERT_EQ(run.WaypointCount, 3);
+    EXPECT_EQ(run.Waypoints[0].Desc, std::string(254 - head.size(), 'a'));
+    EXPECT_EQ(run.Waypoints[1].LineNo, 2);
+    EXPECT_EQ(run.Waypoints[1].WayID, std::string(kWayIdMax, 'a'));
+    EXPECT_EQ(run.Waypoints[1].Lat, 54.6);
+    EXPECT_EQ(run.Waypoints[2].LineNo, 3);
+    EXPECT_EQ(err, "Oops, ID longer than 31 characters in walk.txt, line 2\n"
+                   "Warning, no waypoint description in walk.txt, line  2\n");
+}
+
+TEST(ReadWayFile, ExactlyFullPieceLeavesAnEmptyLineThatCounts) {
+    RunState run;
+    PrepareRun(run);
+    std::string head = "C001 54.5 -2.1 ";
+    std::string line254 = head + std::string(254 - head.size(), 'b');
+    ReadText(run, line254 + "\nC002 54.7 -2.3 Gate\n");
+    ASSERT_EQ(run.WaypointCount, 2);
+    EXPECT_EQ(run.Waypoints[1].LineNo, 3);
+    EXPECT_EQ(run.LineNo, 4);
+}
+
+TEST(ReadWayFile, ByteOrderMarkIsSkippedAndTakesNoRoom) {
+    RunState run;
+    PrepareRun(run);
+    std::string head = "#TITLE=Offa's Dyke";
+    std::string line254 = head + std::string(254 - head.size(), ' ');
+    std::string err = ReadText(run, "\xEF\xBB\xBF" + line254 + "\nC001 52.0 -3.0 Gate\n");
+    EXPECT_EQ(err, "");
+    EXPECT_STREQ(run.settings.Title, "Offa's Dyke");
+    EXPECT_EQ(run.Waypoints[0].LineNo, 3);  // the line filled its piece
+
+    RunState later;
+    PrepareRun(later);
+    err = ReadText(later, "C001 52.0 -3.0 Gate\n\xEF\xBB\xBF" "C002 52.1 -3.0 Stile\n");
+    EXPECT_EQ(err, "Oops, unprintable character '\xef' in ID of walk.txt, line 2\n");
+}
+
+TEST(ReadWayFile, NulByteEndsThePieceText) {
+    RunState run;
+    PrepareRun(run);
+    const char bytes[] = "C001 54.5 -2.1 Gate\0 | hidden\nC002 54.6 -2.1 Stile\n";
+    std::string text(bytes, sizeof bytes - 1);
+    EXPECT_EQ(ReadText(run, text), "");
+    ASSERT_EQ(run.WaypointCount, 2);
+    EXPECT_EQ(run.Waypoints[0].Desc, "Gate");
+    EXPECT_EQ(run.Waypoints[1].LineNo, 2);
+}
+
+TEST(ReadWayFile, CarriageReturnsAloneDoNotEndLines) {
+    RunState run;
+    PrepareRun(run);
+    ReadText(run, "C001 54.5 -2.1 Gate\rC002 54.6 -2.1 Stile\rC003 54.7 -2.1 Wall\r");
+    ASSERT_EQ(run.WaypointCount, 1);
+    EXPECT_EQ(run.Waypoints[0].Desc, "Gate");
+    EXPECT_EQ(run.LineNo, 2);
+}
+
+TEST(ReadWayFile, EmptyFileReadsNothing) {
+    RunState run;
+    PrepareRun(run);
+    EXPECT_EQ(ReadText(run, ""), "");
+    EXPECT_EQ(run.WaypointCount, 0);
+    EXPECT_EQ(run.LineNo, 1);
+}
+
+TEST(ReadWayFile, ReadErrorShowsInTheStream) {
+    std::FILE* directory = std::fopen(".", "r");
+    ASSERT_NE(directory, nullptr);
+    RunState run;
+    PrepareRun(run);
+    ReadWayFile(directory, run);
+    EXPECT_NE(std::ferror(directory), 0);
+    EXPECT_EQ(run.WaypointCount, 0);
+    std::fclose(directory);
+}
+
+TEST(ReadWayFile, DirectiveErrorsFailTheRunAndReadingGoesOn) {
+    RunState run;
+    PrepareRun(run);
+    std::string err = ReadText(run, "#NEW_COLUMN\n#TITL=x\nC001 54.5 -2.1 Gate\n#BLANK_LINE=2\nC002 54.6 -2.1 x\n");
+    EXPECT_EQ(err,
+              "Oops, #NEW_COLUMN (line 1, walk.txt) illegal before 1st waypoint\n"
+              "Oops, unknown directive, line 2 in walk.txt\n");
+    EXPECT_EQ(run.FailFlag, 1);
+    EXPECT_EQ(run.WaypointCount, 2);
+    EXPECT_EQ(run.Waypoints[0].RowSpan, 3);
+    EXPECT_EQ(run.settings.InsertedRows, 2);
+}
+
+TEST(ReadWayFile, LayoutRequestsAreClearedBeforeEveryLine) {
+    RunState run;
+    PrepareRun(run);
+    ReadText(run, "C001 54.5 -2.1 Gate\n#BLANK_LINE\n#TITLE=x\nC002 54.6 -2.1 x\n#GRID=osgb\n");
+    EXPECT_EQ(run.Waypoints[0].RowSpan, 2);
+    EXPECT_EQ(run.Waypoints[1].RowSpan, 1);
+    EXPECT_EQ(run.settings.InsertedRows, 1);
+}
+
+}  // namespace

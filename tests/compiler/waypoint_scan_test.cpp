@@ -1,0 +1,119 @@
+// The waypoint scan must give what sscanf "%s %lf %lf %lf" gives in the C
+// locale for every line (besides the settled rule for a non-finite fourth
+// field), whichever way it reads the line.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "waypoint_scan.h"
+
+namespace {
+
+int quickAnswers = 0;  // lines the quick scan answered for itself
+
+void ExpectSameBits(double actual, double expected, const char* what) {
+    EXPECT_EQ(std::memcmp(&actual, &expected, sizeof actual), 0) << what << ": " << actual << " vs " << expected;
+}
+
+// Checks one line against sscanf with the elevation rule applied.
+void ExpectLikeScanf(const std::string& line) {
+    WaypointFields expected;
+    int expectedCount = std::sscanf(line.c_str(), "%254s %lf %lf %lf", expected.Id, &expected.Lat,
+                                    &expected.Long, &expected.Elev);
+    if (expectedCount == 4 && !std::isfinite(expected.Elev)) {
+        expected.Elev = 0.0;
+        expectedCount = 3;
+    }
+    SCOPED_TRACE("line: [" + line + "]");
+    WaypointFields fields;
+    ASSERT_EQ(ScanWaypointFields(line.c_str(), fields), expectedCount);
+    EXPECT_STREQ(fields.Id, expected.Id);
+    ExpectSameBits(fields.Lat, expected.Lat, "Lat");
+    ExpectSameBits(fields.Long, expected.Long, "Long");
+    ExpectSameBits(fields.Elev, expected.Elev, "Elev");
+
+    // The quick scan alone, where it answers.
+    WaypointFields quick;
+    int quickCount = QuickScanWaypointFields(line.c_str(), quick);
+    if (quickCount == kScanUnsure) return;
+    ++quickAnswers;
+    if (quickCount == 4 && !std::isfinite(quick.Elev)) ADD_FAILURE() << "quick scan read a non-finite number";
+    ASSERT_EQ(quickCount, expectedCount);
+    EXPECT_STREQ(quick.Id, expected.Id);
+    ExpectSameBits(quick.Lat, expected.Lat, "quick Lat");
+    ExpectSameBits(quick.Long, expected.Long, "quick Long");
+    ExpectSameBits(quick.Elev, expected.Elev, "quick Elev");
+}
+
+TEST(QuickScanWaypointFields, AnswersForTheUsualLines) {
+    for (const char* line : {"C001 54.5 -2.1 120 Stile by gate", "C001 54.5 -2.1 Stile", "C001 54.5 -2.1",
+                             "C001 54.5", "C001 south", "Gate 54 -2 100 yards to gate", "C001 54.5 -2.1 \xc3\xa9"}) {
+        WaypointFields fields;
+        EXPECT_NE(QuickScanWaypointFields(line, fields), kScanUnsure) << line;
+    }
+}
+
+TEST(ScanWaypointFields, ChosenOddLines) {
+    const char* lines[] = {
+        "C001 54.5 -2.1 120 Stile", "C001 54.5 -2.1", "C001 54.5", "C001", "C001 ", "C001 54.5 -2.1 Stile",
+        "C001 54.5 -2.1 100yds", "C001 +54.5 -2.1 120", "C001 54. -2.1 .5", "C001 -.5 -0 -0.0 x",
+        "C001 54.5e1 -2.1E-1 1e+2", "C001 0x1p3 0X1.8P1 0x", "C001 inf -inf nan", "C001 54.5 -2.1 Infinity",
+        "C001 54.5 -2.1 Information board", "C001 54.5 Infirmary", "C001 54.5 -2.1 nan(123) x",
+        "C001 54.5 -2.1 NAN(", "C001 54.5 -2.1 -", "C001 54.5 -2.1 +x", "C001 54.5 -2.1 .", "C001 54.5 -2.1 ..",
+        "C001 54.5-2.1 120", "C001 54.5,-2.1", "C001 54,5 -2,1 120", "C001 1.5.3 2 3", "C001 1e 2 3",
+        "C001 1e5x 2 3", "C001 00054.500 -0002 0", "C001 54.5\v-2.1 9", "C001\v54.5 -2.1 9", "\vC001 54.5 -2.1",
+        "\f", "\v", " ", "C001 54.5 -2.1 \v120", "C001 54.5 -2.1 120\v", "C001 54.5 \f-2.1",
+        "C001 1e999 2 3", "C001 1e-999 2 3", "C001 2 3 1e999", "C001 2 3 -1e999 abyss", "C\xc3\xa9 54 -2 Caf\xc3\xa9",
+        "C001 54 -2 \xc3\xa9", "C001 4.9406564584124654e-324 2.2250738585072011e-308 1.7976931348623157e308",
+        "C001 0.1000000000000000055511151231257827021181583404541015625 2 3",
+        "C001 9007199254740993 -9007199254740993 2.5000000000000001",
+        "C001 54.5 -2.1 120 more 7 8",
+    };
+    for (const char* line : lines) ExpectLikeScanf(line);
+    ExpectLikeScanf("C001 " + std::string(240, '9') + " 1 2");
+    ExpectLikeScanf("C001 0." + std::string(240, '0') + "1 1 2");
+    ExpectLikeScanf(std::string(254, 'I'));
+    ExpectLikeScanf(std::string(120, 'I') + " 1." + std::string(120, '3'));
+    EXPECT_GT(quickAnswers, 10);
+}
+
+TEST(ScanWaypointFields, RandomLinesFromOddPieces) {
+    const char* pieces[] = {"C001", "P12", "0", "-0", "1", "54", "54.5", "-2.125", "+3", "-", "+", ".", ".5", "5.",
+                            "1e5", "1E-5", "1e", "1e+", "0x1A", "0x", "0x.8p1", "inf", "INF", "infinity", "Info",
+                            "nan", "NaN(7)", "nan(", "Nant", "n", "i", "x", "Stile", "&", "\xc3\xa9", "00012.50",
+                            "12345678901234567890", "0.30000000000000004", "1.5.2", "--1", "+-1", "1,5", "7pt",
+                            "9.99999999999999999999999e22", "2.4703282292062328e-324"};
+    const char* gaps[] = {" ", " ", " ", "  ", "", "\v", "\f", " \v "};
+    std::mt19937 random(1862);
+    quickAnswers = 0;
+    for (int trial = 0; trial < 40000; ++trial) {
+        std::string line;
+        int fields = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < fields; ++i) {
+            if (i > 0) line += gaps[random() % (sizeof gaps / sizeof *gaps)];
+            line += pieces[random() % (sizeof pieces / sizeof *pieces)];
+        }
+        ExpectLikeScanf(line);
+        if (testing::Test::HasFailure()) return;
+    }
+    EXPECT_GT(quickAnswers, 4000);  // the comparison really covers both ways
+}
+
+TEST(ScanWaypointFields, RandomPlainNumbersRoundAlike) {
+    std::mt19937_64 random(20260104);
+    for (int trial = 0; trial < 40000; ++trial) {
+        std::string whole = std::to_string(random() % 1000);
+        std::string fraction = std::to_string(random());
+        fraction = fraction.substr(0, 1 + random() % fraction.size());
+        std::string sign = random() % 2 ? "-" : "";
+        ExpectLikeScanf("W" + std::to_string(trial) + " " + sign + whole + "." + fraction + " " + whole + " " +
+                        fraction + " desc");
+        if (testing::Test::HasFailure()) return;
+    }
+}
+
+}  // namespace
