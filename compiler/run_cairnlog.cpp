@@ -5,10 +5,17 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <new>
 
 #include "command_line.h"
+#include "convert_to_grid.h"
+#include "gpx_writer.h"
 #include "list_checks.h"
+#include "output_names.h"
+#include "report.h"
+#include "route_measures.h"
+#include "run_timestamp.h"
 #include "settings.h"
 #include "wayfile_reader.h"
 
@@ -76,20 +83,29 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
     long long duplicatePositions = CountDuplicatePositions(run);
     WarnLongIds(run);
 
-    // The outputs follow, each in its place below; any that fails ends the
-    // run with status 1, and outputs already written stay on disk. Until
-    // they come, a requested output is not written.
+    // The outputs follow; any that fails ends the run with status 1, and
+    // outputs already written stay on disk.
 
     // Segment starts of the route measures (every run).
+    MarkSegmentStarts(run);
 
     // The run's timestamp, then each output name against the WayFile name
     // (an equal name ends the run with status 0, nothing written).
+    if (run.Clock == 0) run.Clock = std::time(nullptr);  // in-process tests may fix it
+    MakeRunTimestamp(run);
+    if (CheckOutputNames(run)) return 0;
 
     // The GPX file, when GpxFilename is set.
+    if (run.GpxFilename[0] != '\0' && WriteGpxFile(run)) return 1;
 
     // Grid references and route measures, when a report or a guide is wanted.
+    if (run.RptFilename[0] != '\0' || run.PdfFilename[0] != '\0') {
+        if (ConvertToGrid(run) != 0) return 1;
+        if (AccumulateRoute(run) != 0) return 1;
+    }
 
     // The report, when RptFilename is set.
+    if (run.RptFilename[0] != '\0' && WriteReportFile(run) != 0) return 1;
 
     // The guide, when PdfFilename is set.
 

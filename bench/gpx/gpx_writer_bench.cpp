@@ -1,0 +1,35 @@
+// The GPX waypoint writer alone, without reading a WayFile: fills a run
+// with N waypoints and times WriteGpxFile into the given file.
+// Usage: gpx_writer_bench N FILE
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "gpx_writer.h"
+#include "run_timestamp.h"
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: gpx_writer_bench N FILE\n");
+        return 1;
+    }
+    long count = std::atol(argv[1]);
+    RunState run;
+    std::snprintf(run.GpxFilename, sizeof run.GpxFilename, "%s", argv[2]);
+    MakeRunTimestamp(run);
+    for (long i = 0; i < count; ++i) {
+        Waypoint waypoint;
+        std::snprintf(waypoint.WayID, sizeof waypoint.WayID, "W%07ld", i);
+        waypoint.Lat = 50 + static_cast<double>(i % 1000) * 0.001;
+        waypoint.Long = -5 + static_cast<double>(i / 1000) * 0.001;
+        waypoint.Elev = static_cast<double>(i % 900);
+        waypoint.Desc = "Point " + std::to_string(i);
+        run.Waypoints.push_back(waypoint);
+    }
+    run.WaypointCount = static_cast<int>(count);
+    auto start = std::chrono::steady_clock::now();
+    int status = WriteGpxFile(run);
+    std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    std::printf("%.3f\n", seconds.count());
+    return status;
+}

@@ -1,0 +1,86 @@
+#include "route_measures.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kMilesPerMetre = 0.0006214;   // as the report has always used
+constexpr double kKmPerMetre = 0.001;
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Symbol table entry of a letter, either case: 1 for a, 26 for z.
+int LetterEntry(char letter) { return (letter | 0x20) - 'a' + 1; }
+
+// The ID after its first character holds one number and nothing more: the
+// same number a "%lf" conversion reads (sign, digits, point, exponent).
+bool IsOneNumber(const char* text) {
+    char* end = nullptr;
+    std::strtod(text, &end);
+    return end != text && *end == '\0';
+}
+
+}  // namespace
+
+int MeasuredWaypoint(const Waypoint& waypoint, const SymbolTable& symbols) {
+    const char letter = waypoint.WayID[0];
+    if (!IsAsciiLetter(letter) || !IsOneNumber(waypoint.WayID + 1)) return 0;
+    const int rule = symbols.Entries[LetterEntry(letter)].Rule;
+    return rule == RULE_ALL || rule == RULE_CONTINUOUS;
+}
+
+double UnitFactor(const Settings& settings) {
+    const double perMetre = settings.DistanceUnits == kUnitsKm ? kKmPerMetre : kMilesPerMetre;
+    return perMetre * settings.DistanceTweak;
+}
+
+int MarkSegmentStarts(RunState& run) {
+    bool letterSeen[kSymbolEntries] = {};
+    const Waypoint* previous = nullptr;
+    for (Waypoint& waypoint : run.Waypoints) {
+        if (!MeasuredWaypoint(waypoint, run.symbols)) continue;
+        const int entry = LetterEntry(waypoint.WayID[0]);
+        // A letter's first leg must never be measured from the grid's origin,
+        // so its first measured waypoint always starts a run.
+        if (!letterSeen[entry]) {
+            letterSeen[entry] = true;
+            waypoint.SegmentStart = 1;
+        } else if (previous->WayID[0] != waypoint.WayID[0] &&
+                   run.symbols.Entries[entry].Rule == RULE_CONTINUOUS) {
+            waypoint.SegmentStart = 1;
+        }
+        previous = &waypoint;
+    }
+    return 0;
+}
+
+int AccumulateRoute(RunState& run) {
+    const double unitFactor = UnitFactor(run.settings);
+    for (Waypoint& waypoint : run.Waypoints) {
+        if (!MeasuredWaypoint(waypoint, run.symbols)) continue;
+        SymbolEntry& letter = run.symbols.Entries[LetterEntry(waypoint.WayID[0])];
+        if (waypoint.SegmentStart) {
+            letter.SumDistance = 0.0;
+            waypoint.Distance = 0.0;
+            waypoint.HasDistance = 1;
+        } else {
+            const double dE = waypoint.GridE - letter.PrevGridE;
+            const double dN = waypoint.GridN - letter.PrevGridN;
+            const double dZ = waypoint.Elev - letter.PrevElev;
+            const double legM = std::sqrt(dE * dE + dN * dN + dZ * dZ);
+            letter.SumDistance += legM;
+            waypoint.Distance = letter.SumDistance * unitFactor;
+            waypoint.HasDistance = 1;
+            // Rise over the sloping length; a leg of no length has no slope.
+            if (legM > 0.0) {
+                waypoint.Grade = 100.0 * dZ / legM;
+                waypoint.HasGrade = 1;
+            }
+        }
+        letter.PrevGridE = waypoint.GridE;
+        letter.PrevGridN = waypoint.GridN;
+        letter.PrevElev = waypoint.Elev;
+    }
+    return 0;
+}

@@ -1,0 +1,24 @@
+// Route measures: where each letter's distance runs begin, and the
+// accumulated distance and grade of every measured waypoint.
+#pragma once
+
+#include "waypoint.h"
+
+// 1 when the ID is one letter and one number and nothing else (C001, A1.5,
+// B-3) and the letter's rule is RULE_ALL or RULE_CONTINUOUS; else 0.
+int MeasuredWaypoint(const Waypoint& waypoint, const SymbolTable& symbols);
+
+// Metres to the report's distance unit (kilometres or miles), times the
+// distance tweak.
+double UnitFactor(const Settings& settings);
+
+// Sets SegmentStart where a run begins: on the first measured waypoint of the
+// file and the first of each letter (either case), and on a RULE_CONTINUOUS
+// waypoint whose ID starts with another character than the measured waypoint
+// before it. Returns 0.
+int MarkSegmentStarts(RunState& run);
+
+// Fills Distance, HasDistance, Grade and HasGrade of every measured waypoint
+// from its letter's previous measured waypoint, using the grid references of
+// ConvertToGrid. A leg of zero length gets no grade. Returns 0.
+int AccumulateRoute(RunState& run);

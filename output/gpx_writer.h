@@ -1,0 +1,22 @@
+// The GPX 1.1 waypoint file written by cairnlog -g: thirteen header lines
+// with the maker, the run's time and the bounds, one wpt line per waypoint
+// in list order, and the closing lines. Every line ends with CR LF.
+#pragma once
+
+#include <cstdio>
+
+#include "waypoint.h"
+
+// The GPS symbol name for a waypoint: that of the first letter of its ID,
+// either case, when set; otherwise that of entry 0.
+const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint);
+
+// The writers return 0 while every write to file has succeeded so far and
+// 1 once one has failed, so that a caller can stop at the first failure.
+int GpxWriteHeader(std::FILE* file, const RunState& run);
+int GpxWriteWaypoint(std::FILE* file, const SymbolTable& symbols, const Waypoint& waypoint);
+int GpxWriteTrailer(std::FILE* file);
+
+// Writes the whole file run.GpxFilename, replacing any old one. Returns 0,
+// or 1 after printing "Can't open GPX file ..." or "Oops, can't write ...".
+int WriteGpxFile(const RunState& run);

@@ -1,0 +1,12 @@
+// The check that no output of a run names its WayFile: the last guard
+// before any output file is opened for writing.
+#pragma once
+
+#include "waypoint.h"
+
+// Compares the GPX, PDF and report names, in that order, with the WayFile
+// name: equal bytes or the same existing file count as equal. Returns 0
+// when none is, or 1 after printing "Oops, <Name> must be unique to
+// WayFilename" for the first that is. Empty names (outputs not asked for)
+// are skipped.
+int CheckOutputNames(const RunState& run);

@@ -1,0 +1,194 @@
+// The GPX waypoint writer on run records filled here: the run's timestamp,
+// the symbol per ID letter, the whole file byte for byte, write failures,
+// and the file judged by the GPX 1.1 schema.
+#include "gpx_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "cli_run.h"
+#include "run_timestamp.h"
+
+namespace {
+
+const std::string kSchema = std::string(TEST_DATA_DIR) + "/gpx.xsd";
+
+void ExpectValidGpx(const std::string& path) {
+    std::string messages;
+    EXPECT_EQ(RunShell("xmllint --noout --schema '" + kSchema + "' '" + path + "' 2>&1", &messages), 0)
+        << messages;
+}
+
+Waypoint MakeWaypoint(const char* id, double lat, double lon, double elev, const char* desc) {
+    Waypoint waypoint;
+    std::strcpy(waypoint.WayID, id);
+    waypoint.Lat = lat;
+    waypoint.Long = lon;
+    waypoint.Elev = elev;
+    waypoint.Desc = desc;
+    return waypoint;
+}
+
+// Adds a waypoint the way the reader does: list, count and bounds.
+void Add(RunState& run, const Waypoint& waypoint) {
+    BoundingBox& box = run.Bounds;
+    if (run.WaypointCount == 0) box = {waypoint.Lat, waypoint.Lat, waypoint.Long, waypoint.Long};
+    if (waypoint.Lat < box.MinLat) box.MinLat = waypoint.Lat;
+    if (waypoint.Lat > box.MaxLat) box.MaxLat = waypoint.Lat;
+    if (waypoint.Long < box.MinLong) box.MinLong = waypoint.Long;
+    if (waypoint.Long > box.MaxLong) box.MaxLong = waypoint.Long;
+    run.Waypoints.push_back(waypoint);
+    ++run.WaypointCount;
+}
+
+void SetSymbol(RunState& run, char letter, const char* name) {
+    int entry = letter == '\0' ? 0 : letter - 'a' + 1;
+    std::strcpy(run.symbols.Entries[entry].SymName, name);
+}
+
+TEST(MakeRunTimestamp, FormatsTheClockInUtcWhateverTheLocalZone) {
+    const char* saved = std::getenv("TZ");
+    std::string savedZone = saved ? saved : "";
+    ::setenv("TZ", "CHAST-12:45", 1);  // UTC+12:45, written out so no zone data is needed
+    ::tzset();
+    RunState run;
+    const std::pair<std::time_t, const char*> cases[] = {
+        {0, "1970-01-01T00:00:00Z"},
+        {1709251199, "2024-02-29T23:59:59Z"},
+        {1700000000, "2023-11-14T22:13:20Z"},
+        {951782400, "2000-02-29T00:00:00Z"},
+    };
+    for (const auto& c : cases) {
+        run.Clock = c.first;
+        MakeRunTimestamp(run);
+        EXPECT_STREQ(run.RunTimestamp, c.second);
+    }
+    if (saved) ::setenv("TZ", savedZone.c_str(), 1); else ::unsetenv("TZ");
+    ::tzset();
+}
+
+TEST(MakeRunTimestamp, KeepsItsFormForAClockBeyondFourDigitYears) {
+    RunState run;
+    run.Clock = static_cast<std::time_t>(400000000000LL);  // the year 14645
+    MakeRunTimestamp(run);
+    EXPECT_STREQ(run.RunTimestamp, "1970-01-01T00:00:00Z");
+}
+
+TEST(SymbolFor, FirstLetterInEitherCaseElseTheDefault) {
+    RunState run;
+    SetSymbol(run, '\0', "Dot");
+    SetSymbol(run, 'b', "Flag, Blue");
+    SetSymbol(run, 'c', "");  // a letter without a name falls back to the default
+    SetSymbol(run, 'z', "Summit");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("b12", 0, 0, 0, "")), "Flag, Blue");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("B12", 0, 0, 0, "")), "Flag, Blue");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("Z", 0, 0, 0, "")), "Summit");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("a1", 0, 0, 0, "")), "Waypoint");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("C001", 0, 0, 0, "")), "Dot");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("12", 0, 0, 0, "")), "Dot");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("_x", 0, 0, 0, "")), "Dot");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("[", 0, 0, 0, "")), "Dot");
+    EXPECT_STREQ(SymbolFor(run.symbols, MakeWaypoint("`", 0, 0, 0, "")), "Dot");
+}
+
+// A small walk: west of Greenwich, one point without elevation or
+// description, elevations that round, and symbols set for two letters.
+RunState SampleRun(const std::string& gpxFilename) {
+    RunState run;
+    std::strcpy(run.GpxFilename, gpxFilename.c_str());
+    run.Clock = 1709251199;
+    MakeRunTimestamp(run);
+    SetSymbol(run, 'c', "Flag, Red");
+    SetSymbol(run, 'p', "Pin, Green");
+    Add(run, MakeWaypoint("C001", 54.4927, -3.6106, 5, "St Bees, start at the sea wall"));
+    Add(run, MakeWaypoint("c002", 54.5101, -3.629, 0, ""));
+    Add(run, MakeWaypoint("P1", 54.51, -3.55, 120.5, "Fleswick Bay"));
+    Add(run, MakeWaypoint("7", 54.4801, -3.6000001, 99.4999, "Bridge, 7 km"));
+    return run;
+}
+
+const char* const kSampleGpx =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\r\n"
+    "<gpx \r\n"
+    "  xmlns=\"http://www.topografix.com/GPX/1/1\"\r\n"
+    "  creator=\"GPS TrackMaker\"\r\n"
+    "  version=\"1.1\"\r\n"
+    "  xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\r\n"
+    "  xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
+    "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n"
+    "  <metadata>\r\n"
+    "    <link href=\"https://www.tessaron.example\"> <text>Tessaron Engineering</text> </link>\r\n"
+    "    <time>2024-02-29T23:59:59Z</time>\r\n"
+    "    <bounds minlat=\"54.480100\" minlon=\"-3.629000\" maxlat=\"54.510100\" maxlon=\"-3.550000\"/>\r\n"
+    "  </metadata>\r\n"
+    "\r\n"
+    "<wpt lat=\"54.492700\" lon=\"-3.610600\"><ele>5</ele><name>C001</name>"
+    "<cmt>St Bees, start at the sea wall</cmt><desc>St Bees, start at the sea wall</desc>"
+    "<sym>Flag, Red</sym></wpt>\r\n"
+    "<wpt lat=\"54.510100\" lon=\"-3.629000\"><ele>0</ele><name>c002</name>"
+    "<cmt></cmt><desc></desc><sym>Flag, Red</sym></wpt>\r\n"
+    "<wpt lat=\"54.510000\" lon=\"-3.550000\"><ele>120</ele><name>P1</name>"
+    "<cmt>Fleswick Bay</cmt><desc>Fleswick Bay</desc><sym>Pin, Green</sym></wpt>\r\n"
+    "<wpt lat=\"54.480100\" lon=\"-3.600000\"><ele>99</ele><name>7</name>"
+    "<cmt>Bridge, 7 km</cmt><desc>Bridge, 7 km</desc><sym>Waypoint</sym></wpt>\r\n"
+    "\r\n"
+    "</gpx>\r\n";
+
+TEST(WriteGpxFile, WritesTheWholeFileByteForByte) {
+    ScratchDir dir;
+    RunState run = SampleRun(dir.File("walk.gpx"));
+    EXPECT_EQ(WriteGpxFile(run), 0);
+    EXPECT_EQ(ReadFile(run.GpxFilename), kSampleGpx);
+
+    ExpectValidGpx(run.GpxFilename);
+}
+
+TEST(WriteGpxFile, ReplacesAnOldFile) {
+    ScratchDir dir;
+    RunState run = SampleRun(dir.File("walk.gpx"));
+    WriteFile(run.GpxFilename, std::string(100000, 'x'));
+    EXPECT_EQ(WriteGpxFile(run), 0);
+    EXPECT_EQ(ReadFile(run.GpxFilename), kSampleGpx);
+}
+
+TEST(WriteGpxFile, OneWaypointGivesEqualBoundsAndExtremesStayValid) {
+    ScratchDir dir;
+    RunState run;
+    std::strcpy(run.GpxFilename, dir.File("one.gpx").c_str());
+    MakeRunTimestamp(run);
+    Add(run, MakeWaypoint("X1", -89.9999994, 179.9999994, -12.6, "Near the edge"));
+    EXPECT_EQ(WriteGpxFile(run), 0);
+    std::string gpx = ReadFile(run.GpxFilename);
+    EXPECT_NE(gpx.find("<bounds minlat=\"-89.999999\" minlon=\"179.999999\" "
+                       "maxlat=\"-89.999999\" maxlon=\"179.999999\"/>"),
+              std::string::npos);
+    EXPECT_NE(gpx.find("<ele>-13</ele>"), std::string::npos);
+    ExpectValidGpx(run.GpxFilename);
+}
+
+TEST(WriteGpxFile, UnopenableFileIsReported) {
+    ScratchDir dir;
+    RunState run = SampleRun(dir.File("no/such/dir/walk.gpx"));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(WriteGpxFile(run), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Can't open GPX file " + std::string(run.GpxFilename) + " for write\n");
+}
+
+TEST(WriteGpxFile, FullDiskIsReportedOnce) {
+    RunState run = SampleRun("/dev/full");
+    for (int i = 0; i < 20000; ++i) Add(run, run.Waypoints.front());  // more than one buffer
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(WriteGpxFile(run), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Oops, can't write /dev/full\n");
+
+    RunState small = SampleRun("/dev/full");  // fits the buffer: only the close sees it
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(WriteGpxFile(small), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Oops, can't write /dev/full\n");
+}
+
+}  // namespace
