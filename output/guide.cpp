@@ -33,7 +33,8 @@ int WriteGuide(const RunState& run, PdfWriter& pdf) {
     GuideLayout layout;
     ComputeGuideLayout(run.settings, layout);
     if (layout.ColumnsAcross < 1 || layout.RowsPerColumn < 1) {
-        std::fprintf(stderr, "Oops, page settings leave no room for the guide (%d columns across, %d rows per column)\n",
+        std::fprintf(stderr,
+                     "Oops, page settings leave no room for the guide (%d columns across, %d rows per column)\n",
                      layout.ColumnsAcross, layout.RowsPerColumn);
         return 1;
     }
