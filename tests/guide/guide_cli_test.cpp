@@ -13,10 +13,7 @@
 
 namespace {
 
-constexpr double kLeft = 28.8;         // left edge of position 0, defaults
-constexpr double kPitch = 140.4;       // column width and gutter
-constexpr double kFirstUpper = 753.2;  // row 1's upper line in the top band
-constexpr double kLowerDrop = 6.3;     // upper line to lower line
+constexpr double kLowerDrop = 6.3;  // upper line to lower line, points
 
 struct GuideRun {
     CliResult result;
@@ -50,22 +47,11 @@ std::string Walk(int count, const std::string& afterLine = "", int after = 0) {
 
 std::string Notes(int count) { return "Note: " + std::to_string(count) + " Waypoints found in walk.txt\n"; }
 
-std::vector<std::string> Labels(const DrawnPage& page) {
-    std::vector<std::string> labels;
-    for (const DrawnText& text : page.texts)
-        if (text.text.size() > 2 && text.text.front() == '-' && text.text.back() == '-') labels.push_back(text.text);
-    return labels;
-}
-
-int PositionOf(const DrawnText* text) {
-    return text == nullptr ? -1 : static_cast<int>(std::floor((text->x - kLeft) / kPitch));
-}
-
-bool IsFirstRow(const DrawnText* text) { return text != nullptr && std::fabs(text->y - kFirstUpper) < 0.01; }
+bool IsFirstRow(const DrawnText* text) { return text != nullptr && std::fabs(text->y - kGuideFirstUpper) < 0.01; }
 
 // The two grid texts of the row whose ID is the given text.
 std::vector<std::string> GridTextsBeside(const DrawnPage& page, const DrawnText& id) {
-    double left = kLeft + PositionOf(&id) * kPitch;
+    double left = kGuideLeft + PositionOf(&id) * kGuidePitch;
     std::vector<std::string> texts = TextsIn(page, left + 18, left + 43.2, id.y - 0.01, id.y + 0.01);
     const double lower = id.y - kLowerDrop;
     for (const std::string& text : TextsIn(page, left + 18, left + 43.2, lower - 0.01, lower + 0.01))
@@ -107,7 +93,7 @@ TEST(GuideCli, BlankLinesAndNewColumnsKeepEveryColumnHeadedRight) {
     ASSERT_EQ(run.pages.size(), 2u);
     const DrawnText* w4 = FindText(run.pages[0], "W4");  // after two blank rows
     ASSERT_NE(w4, nullptr);
-    EXPECT_NEAR(w4->y, kFirstUpper - 5 * 14.4, 0.01);
+    EXPECT_NEAR(w4->y, kGuideFirstUpper - 5 * kGuideRow, 0.01);
     EXPECT_EQ(PositionOf(FindText(run.pages[1], "W11")), 3);  // column 2
     EXPECT_TRUE(IsFirstRow(FindText(run.pages[1], "W11")));
     EXPECT_EQ(PositionOf(FindText(run.pages[0], "W35")), 1);  // column 3

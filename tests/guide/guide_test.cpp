@@ -9,27 +9,10 @@
 
 namespace {
 
-constexpr double kLeft = 28.8;       // left edge of position 0, defaults
-constexpr double kPitch = 140.4;     // column width and gutter
-constexpr double kFirstUpper = 753.2;  // row 1's upper line in the top band
-constexpr double kRow = 14.4;
-
-// The labels of a page in drawing order.
-std::vector<std::string> Labels(const DrawnPage& page) {
-    std::vector<std::string> labels;
-    for (const DrawnText& text : page.texts)
-        if (text.text.size() > 2 && text.text.front() == '-' && text.text.back() == '-') labels.push_back(text.text);
-    return labels;
-}
-
-// The position (0 is the leftmost) of the column a text starts in, -1 for
-// a text not drawn.
-int PositionOf(const DrawnText* text) {
-    return text == nullptr ? -1 : static_cast<int>(std::floor((text->x - kLeft) / kPitch));
-}
-
-// The baseline of a text, -1 for a text not drawn.
-double YOf(const DrawnText* text) { return text == nullptr ? -1 : text->y; }
+constexpr double kLeft = kGuideLeft;
+constexpr double kPitch = kGuidePitch;
+constexpr double kFirstUpper = kGuideFirstUpper;
+constexpr double kRow = kGuideRow;
 
 bool Near(double a, double b) { return std::fabs(a - b) < 0.006; }
 

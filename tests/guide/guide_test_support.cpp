@@ -1,5 +1,6 @@
 #include "guide_test_support.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -124,3 +125,16 @@ const DrawnText* FindText(const DrawnPage& page, const std::string& text) {
         if (drawn.text == text) return &drawn;
     return nullptr;
 }
+
+std::vector<std::string> Labels(const DrawnPage& page) {
+    std::vector<std::string> labels;
+    for (const DrawnText& text : page.texts)
+        if (text.text.size() > 2 && text.text.front() == '-' && text.text.back() == '-') labels.push_back(text.text);
+    return labels;
+}
+
+int PositionOf(const DrawnText* text) {
+    return text == nullptr ? -1 : static_cast<int>(std::floor((text->x - kGuideLeft) / kGuidePitch));
+}
+
+double YOf(const DrawnText* text) { return text == nullptr ? -1 : text->y; }

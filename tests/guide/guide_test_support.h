@@ -9,6 +9,12 @@
 #include "pdf_test_support.h"
 #include "waypoint.h"
 
+// Where the default layout puts things, in points.
+constexpr double kGuideLeft = 28.8;         // left edge of position 0
+constexpr double kGuidePitch = 140.4;       // column width and gutter
+constexpr double kGuideFirstUpper = 753.2;  // row 1's upper line in the top band
+constexpr double kGuideRow = 14.4;          // row height
+
 // count waypoints W1, W2, ... on the OSGB grid with distance and grade, each
 // of RowSpan 1, a short description, and the guide going to dir/walkGuide.pdf.
 RunState MakeGuideRun(int count, const ScratchDir& dir);
@@ -47,3 +53,13 @@ std::vector<std::string> TextsIn(const DrawnPage& page, double xFrom, double xTo
 
 // The first text equal to text, or null.
 const DrawnText* FindText(const DrawnPage& page, const std::string& text);
+
+// The column labels ("-1-") of a page in drawing order.
+std::vector<std::string> Labels(const DrawnPage& page);
+
+// The position (0 is the leftmost) of the default-layout column a text
+// starts in; -1 for a text not drawn (null).
+int PositionOf(const DrawnText* text);
+
+// The baseline of a text; -1 for a text not drawn (null).
+double YOf(const DrawnText* text);
