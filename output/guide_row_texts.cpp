@@ -34,9 +34,8 @@ void FormatGuideGridTexts(const Waypoint& waypoint, int gridSystem, char (&upper
     upper[0] = '\0';
     lower[0] = '\0';
     if (gridSystem == kGridOsgb) {
-        std::snprintf(upper, sizeof upper, "%s%04ld", waypoint.SquareLetters,
-                      static_cast<long>(waypoint.SquareE / kFigureMetres));
-        std::snprintf(lower, sizeof lower, "%04ld", static_cast<long>(waypoint.SquareN / kFigureMetres));
+        std::snprintf(upper, sizeof upper, "%s%04ld", waypoint.SquareLetters, waypoint.SquareE / kFigureMetres);
+        std::snprintf(lower, sizeof lower, "%04ld", waypoint.SquareN / kFigureMetres);
     } else if (gridSystem == kGridIrish) {
         FormatIrishLine(upper, 'E', waypoint.GridE);
         FormatIrishLine(lower, 'N', waypoint.GridN);
@@ -51,7 +50,8 @@ void SplitGuideDescription(const PdfWriter& pdf, const std::string& desc, double
         lines.First = desc;
         return;
     }
-    // The last blank whose preceding text still fits; failing that, the first.
+    // The last blank whose preceding text still fits; failing that, the
+    // first. Each prefix is measured in First before First is set.
     std::string& scratch = lines.First;
     std::size_t firstBlank = desc.find(' ');
     std::size_t split = std::string::npos;
