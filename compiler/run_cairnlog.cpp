@@ -11,6 +11,7 @@
 #include "command_line.h"
 #include "convert_to_grid.h"
 #include "gpx_writer.h"
+#include "guide.h"
 #include "list_checks.h"
 #include "output_names.h"
 #include "report.h"
@@ -108,6 +109,7 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
     if (run.RptFilename[0] != '\0' && WriteReportFile(run) != 0) return 1;
 
     // The guide, when PdfFilename is set.
+    if (run.PdfFilename[0] != '\0' && WriteGuide(run) != 0) return 1;
 
     std::fprintf(stderr, "Note: %d Waypoints found in %s\n", run.WaypointCount, run.WayFilename.c_str());
     if (duplicatePositions != 0) {

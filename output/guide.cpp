@@ -1,0 +1,61 @@
+#include "guide.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "guide_columns.h"
+#include "guide_frame.h"
+#include "guide_layout.h"
+#include "guide_rows.h"
+
+namespace {
+
+// Content bytes one row of a column takes at most, and what the frame and
+// the page's fixed part take besides.
+constexpr long long kContentBytesPerRow = 500;
+constexpr long long kContentBytesFixed = 64000;
+// A starting size no page settings may push past; the buffer grows when a
+// page needs more, so this only bounds what is allocated up front.
+constexpr long long kContentBytesMaxStart = 64LL << 20;
+
+// One page's worth of content, so that the first page rarely has to grow the
+// buffer and a long guide does not allocate for all its pages at once.
+std::int32_t StartingCapacity(const GuideLayout& layout) {
+    long long bytes = static_cast<long long>(layout.ColumnsAcross) * layout.Bands * layout.RowsPerColumn *
+                          kContentBytesPerRow +
+                      kContentBytesFixed;
+    return static_cast<std::int32_t>(bytes < kContentBytesMaxStart ? bytes : kContentBytesMaxStart);
+}
+
+}  // namespace
+
+int WriteGuide(const RunState& run, PdfWriter& pdf) {
+    GuideLayout layout;
+    ComputeGuideLayout(run.settings, layout);
+    if (layout.ColumnsAcross < 1 || layout.RowsPerColumn < 1) {
+        std::fprintf(stderr,
+                     "Oops, page settings leave no room for the guide (%d columns across, %d rows per column)\n",
+                     layout.ColumnsAcross, layout.RowsPerColumn);
+        return 1;
+    }
+    GuideColumns columns;
+    FindGuideColumns(run, layout, columns);
+
+    if (PdfOpen(pdf, run.PdfFilename, nullptr, kGuideMakerDomain, "cairnlog", nullptr, nullptr,
+                StartingCapacity(layout), layout.PageWidth, layout.PageHeight) != 0)
+        return 1;
+    for (long long first = 1; first <= columns.Count; first = GuideNextFirstColumn(layout, first)) {
+        DrawGuideFrame(pdf, layout, run.settings, first);
+        DrawGuideRows(pdf, layout, run, columns, first);
+        if (PdfShowPage(pdf, 1) != 0) {
+            PdfClose(pdf);
+            return 1;
+        }
+    }
+    return PdfClose(pdf);
+}
+
+int WriteGuide(const RunState& run) {
+    PdfWriter pdf;
+    return WriteGuide(run, pdf);
+}

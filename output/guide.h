@@ -1,0 +1,19 @@
+// The Take-Along Guide: the PDF file of narrow waypoint columns that is
+// printed double-sided, laminated and cut into slices for the walk. Writes
+// the pages in pairs, front then back, each sheet's back page holding the
+// columns that belong behind its front page's.
+#pragma once
+
+#include "Pdf.h"
+#include "waypoint.h"
+
+// Writes the guide of run's waypoints to run.PdfFilename with pdf, a writer
+// with no document open (tests fix its clock first). Returns 0 when the
+// guide was written; 1 after the message when the settings leave no room
+// for a column or a row ("Oops, page settings leave no room for the guide
+// (...)", nothing is opened), when the file cannot be created, or when a
+// write fails (the writer's message; what was written stays).
+int WriteGuide(const RunState& run, PdfWriter& pdf);
+
+// The same with a writer of its own, reading the clock.
+int WriteGuide(const RunState& run);

@@ -1,0 +1,38 @@
+// The guide's columns: how many there are, where each one starts in the
+// waypoint list, and which column stands where on a page.
+//
+// Columns are numbered 1, 2, 3, ... in list order. A page shows
+// ColumnsAcross x Bands of them and is named by its first column k: a front
+// page (k odd) the odd columns k, k + 2, ... left to right and band after
+// band, a back page (k even) the even ones mirrored, so that column n + 1 is
+// printed on the back of column n.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "guide_layout.h"
+#include "waypoint.h"
+
+struct GuideColumns {
+    long long Count = 0;               // (WaypointCount + InsertedRows) / RowsPerColumn, rounded up
+    std::vector<std::size_t> Starts;   // index of each column's first waypoint
+};
+
+// Rows a waypoint takes: its RowSpan, at least 1.
+int GuideRowSpan(const Waypoint& waypoint);
+
+// Finds where every column starts, in one pass over the list: a column takes
+// waypoints until their row spans reach RowsPerColumn, and a span that runs
+// past the column's last row ends it. Every page then finds its columns
+// without walking the list again, and a column's start is the same on
+// whichever page it is drawn.
+void FindGuideColumns(const RunState& run, const GuideLayout& layout, GuideColumns& columns);
+
+// The column number shown in band b at position p (0 is the leftmost) on the
+// page whose first column is k.
+long long GuidePageColumn(const GuideLayout& layout, long long firstColumn, int band, int position);
+
+// The first column of the page after the one whose first column is k: the
+// back of the same sheet, or the front of the next.
+long long GuideNextFirstColumn(const GuideLayout& layout, long long firstColumn);

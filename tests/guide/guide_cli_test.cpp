@@ -1,0 +1,199 @@
+// cairnlog -p run as a program on WayFiles: the guide's pages, labels and
+// rows read back from the file, the grid texts held against the report, the
+// messages and exit status byte for byte.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "guide_test_support.h"
+
+namespace {
+
+constexpr double kLowerDrop = 6.3;  // upper line to lower line, points
+
+struct GuideRun {
+    CliResult result;
+    std::string pdfPath;
+    std::vector<DrawnPage> pages;  // empty when no guide was written
+};
+
+// Writes wayFile as walk.txt in dir and runs cairnlog with args.
+GuideRun RunGuide(const ScratchDir& dir, const std::string& wayFile, const std::vector<std::string>& args,
+                  const std::string& pdfName = "walkGuide.pdf") {
+    WriteFile(dir.File("walk.txt"), wayFile);
+    GuideRun run;
+    run.result = RunCli(CAIRNLOG_PATH, args, dir.path);
+    run.pdfPath = dir.File(pdfName);
+    if (FileExists(run.pdfPath)) run.pages = ReadPages(ReadFile(run.pdfPath));
+    return run;
+}
+
+// count waypoint lines W1, W2, ... a few hundred metres apart in the Lakes.
+std::string Walk(int count, const std::string& afterLine = "", int after = 0) {
+    std::string text = "#TITLE=Lakes\n#SYM_RULE.W=RULE_ALL\n";
+    for (int i = 1; i <= count; ++i) {
+        char line[96];
+        std::snprintf(line, sizeof line, "W%d %.4f %.4f %d Waypoint %d\n", i, 54.4 + i * 0.002, -3.1 + i * 0.001,
+                      100 + i, i);
+        text += line;
+        if (i == after) text += afterLine;
+    }
+    return text;
+}
+
+std::string Notes(int count) { return "Note: " + std::to_string(count) + " Waypoints found in walk.txt\n"; }
+
+bool IsFirstRow(const DrawnText* text) { return text != nullptr && std::fabs(text->y - kGuideFirstUpper) < 0.01; }
+
+// The two grid texts of the row whose ID is the given text.
+std::vector<std::string> GridTextsBeside(const DrawnPage& page, const DrawnText& id) {
+    double left = kGuideLeft + PositionOf(&id) * kGuidePitch;
+    std::vector<std::string> texts = TextsIn(page, left + 18, left + 43.2, id.y - 0.01, id.y + 0.01);
+    const double lower = id.y - kLowerDrop;
+    for (const std::string& text : TextsIn(page, left + 18, left + 43.2, lower - 0.01, lower + 0.01))
+        texts.push_back(text);
+    return texts;
+}
+
+TEST(GuideCli, OneColumnGivesOnePageAndSeventeenGiveThree) {
+    ScratchDir one;
+    GuideRun run = RunGuide(one, Walk(3), {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, Notes(3));
+    EXPECT_EQ(run.result.status, 0);
+    ASSERT_EQ(run.pages.size(), 1u);
+    EXPECT_EQ(Labels(run.pages[0]),
+              (std::vector<std::string>{"-1-", "-3-", "-5-", "-7-", "-9-", "-11-", "-13-", "-15-"}));
+    EXPECT_TRUE(IsFirstRow(FindText(run.pages[0], "W1")));
+
+    ScratchDir seventeen;
+    run = RunGuide(seventeen, Walk(16 * 24 + 1), {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, Notes(385));
+    EXPECT_EQ(run.result.status, 0);
+    ASSERT_EQ(run.pages.size(), 3u);
+    EXPECT_EQ(Labels(run.pages[1]),
+              (std::vector<std::string>{"-8-", "-6-", "-4-", "-2-", "-16-", "-14-", "-12-", "-10-"}));
+    EXPECT_EQ(Labels(run.pages[2])[0], "-17-");
+    // Column 2 follows column 1's last row, printed behind it.
+    EXPECT_EQ(PositionOf(FindText(run.pages[1], "W25")), 3);
+    EXPECT_TRUE(IsFirstRow(FindText(run.pages[1], "W25")));
+    EXPECT_EQ(PositionOf(FindText(run.pages[2], "W385")), 0);
+    EXPECT_EQ(OutsideReadersFault(run.pdfPath), "");
+}
+
+TEST(GuideCli, BlankLinesAndNewColumnsKeepEveryColumnHeadedRight) {
+    ScratchDir dir;
+    std::string walk = Walk(60, "#BLANK_LINE=2\n", 3);
+    walk.insert(walk.find("W11 "), "#NEW_COLUMN\n");
+    GuideRun run = RunGuide(dir, walk, {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.status, 0) << run.result.err;
+    ASSERT_EQ(run.pages.size(), 2u);
+    const DrawnText* w4 = FindText(run.pages[0], "W4");  // after two blank rows
+    ASSERT_NE(w4, nullptr);
+    EXPECT_NEAR(w4->y, kGuideFirstUpper - 5 * kGuideRow, 0.01);
+    EXPECT_EQ(PositionOf(FindText(run.pages[1], "W11")), 3);  // column 2
+    EXPECT_TRUE(IsFirstRow(FindText(run.pages[1], "W11")));
+    EXPECT_EQ(PositionOf(FindText(run.pages[0], "W35")), 1);  // column 3
+    EXPECT_TRUE(IsFirstRow(FindText(run.pages[0], "W35")));
+    EXPECT_EQ(PositionOf(FindText(run.pages[1], "W59")), 2);  // column 4
+}
+
+TEST(GuideCli, ExampleWalkGridTextsAgreeWithTheReport) {
+    ScratchDir dir;
+    WriteFile(dir.File("sdw.txt"), ReadFile(EXAMPLES_DIR "/south-downs-way.txt"));
+    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "sdw.txt"}, dir.path);
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::vector<DrawnPage> pages = ReadPages(ReadFile(dir.File("sdwGuide.pdf")));
+    EXPECT_EQ(OutsideReadersFault(dir.File("sdwGuide.pdf")), "");
+
+    // Report rows: item, ID, lat, long, elevation, "SU:48220/29253", ...
+    std::istringstream report(ReadFile(dir.File("sdwReport.txt")));
+    std::string line;
+    std::getline(report, line);
+    int rows = 0;
+    while (std::getline(report, line)) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) fields.push_back(cell);
+        ASSERT_GE(fields.size(), 6u) << line;
+        const std::string& grid = fields[5];  // letters, ":", 5 figures, "/", 5 figures
+        std::vector<std::string> expected{grid.substr(0, 2) + grid.substr(3, 4), grid.substr(9, 4)};
+        const DrawnText* id = nullptr;
+        const DrawnPage* page = nullptr;
+        for (const DrawnPage& candidate : pages)
+            if ((id = FindText(candidate, fields[1])) != nullptr) {
+                page = &candidate;
+                break;
+            }
+        ASSERT_NE(id, nullptr) << fields[1];
+        EXPECT_EQ(GridTextsBeside(*page, *id), expected) << fields[1];
+        ++rows;
+    }
+    EXPECT_EQ(rows, 78);
+}
+
+TEST(GuideCli, IrishGridTextsShowTheSquareIndexAndRoundedFigures) {
+    ScratchDir dir;
+    const std::string wicklow =
+        "#GRID=IRISH\n#DISTANCE_UNITS=KM\n#SYM_RULE.W=RULE_CONTINUOUS\n"
+        "W1 53.01100 -6.32720 130 Glendalough visitor centre\n"
+        "W2 53.00950 -6.35020 140 Upper Lake car park\n"
+        "W5 53.41380 -10.08700 20 Roundstone\n";
+    GuideRun run = RunGuide(dir, wicklow, {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, Notes(3));
+    ASSERT_EQ(run.pages.size(), 1u);
+    const DrawnPage& page = run.pages[0];
+    EXPECT_NE(FindText(page, "IRISH"), nullptr);
+    EXPECT_NE(FindText(page, "KM"), nullptr);
+    EXPECT_EQ(GridTextsBeside(page, *FindText(page, "W1")), (std::vector<std::string>{"E3:1233", "N1:9686"}));
+    EXPECT_EQ(GridTextsBeside(page, *FindText(page, "W2")), (std::vector<std::string>{"E3:1079", "N1:9666"}));
+    EXPECT_EQ(GridTextsBeside(page, *FindText(page, "W5")), (std::vector<std::string>{"E0:6128", "N2:4241"}));
+    EXPECT_NE(FindText(page, "1.6"), nullptr);  // W2's distance in kilometres
+}
+
+TEST(GuideCli, LongDescriptionsSplitAndTooWideOnesAreReported) {
+    ScratchDir dir;
+    const std::string walk =
+        "W1 54.40 -3.10 100 Follow the wall north to the stile, then bear left\n"
+        "W2 54.41 -3.11 110 Llanfairpwllgwyngyllgogerychwyrndrobwll halt\n"
+        "W3 54.42 -3.12 120 Gate\n";
+    GuideRun run = RunGuide(dir, walk, {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, "Oops, Waypoint guide description too long, line 2 of walk.txt\n" + Notes(3));
+    EXPECT_EQ(run.result.status, 0);
+    ASSERT_EQ(run.pages.size(), 1u);
+    const DrawnPage& page = run.pages[0];
+    const DrawnText* first = FindText(page, "Follow the wall north to");
+    const DrawnText* second = FindText(page, "the stile, then bear left");
+    ASSERT_TRUE(first != nullptr && second != nullptr);
+    EXPECT_NEAR(first->y - second->y, kLowerDrop, 0.01);
+    EXPECT_NE(FindText(page, "Llanfairpwllgwyngyllgogerychwyrndrobwll"), nullptr);
+    EXPECT_NE(FindText(page, "halt"), nullptr);
+}
+
+TEST(GuideCli, NoRoomOnThePageFailsTheRunAndKeepsEarlierOutputs) {
+    ScratchDir dir;
+    GuideRun run = RunGuide(dir, "#FIELDWIDTH_DESC=20\n" + Walk(3), {"-g", "-p", "walk.txt"});
+    EXPECT_EQ(run.result.err,
+              "Oops, page settings leave no room for the guide (0 columns across, 24 rows per column)\n");
+    EXPECT_EQ(run.result.status, 1);
+    EXPECT_TRUE(FileExists(dir.File("walk.gpx")));
+    EXPECT_FALSE(FileExists(run.pdfPath));
+}
+
+TEST(GuideCli, AGuideThatCannotBeWrittenFailsTheRun) {
+    ScratchDir dir;
+    GuideRun run = RunGuide(dir, Walk(3), {"-p=/dev/full", "walk.txt"});
+    EXPECT_EQ(run.result.status, 1);
+    EXPECT_EQ(run.result.err, "Oops, can't write /dev/full\n");
+
+    ScratchDir missing;
+    run = RunGuide(missing, Walk(3), {"-p=nowhere/walk.pdf", "walk.txt"});
+    EXPECT_EQ(run.result.status, 1);
+    EXPECT_EQ(std::count(run.result.err.begin(), run.result.err.end(), '\n'), 1) << run.result.err;
+    EXPECT_EQ(run.result.err.find("Note:"), std::string::npos);
+}
+
+}  // namespace
