@@ -1,8 +1,8 @@
 // Fuzz target: a whole cairnlog run in-process on any bytes as the WayFile,
 // with every output asked for (-g -r -p) in a scratch folder. When the run
-// succeeds, each output must be whole: the GPX file ends with its closing
-// tag, every report row has nine tab-separated fields and the PDF file
-// ends with its trailer. The outputs are removed after every run, so that
+// succeeds, each output must be there and whole: the GPX file ends with its
+// closing tag, every report row has nine tab-separated fields and the PDF
+// file runs from its header to its end-of-file mark. The outputs are removed after every run, so that
 // one run never sees another's files.
 #include <unistd.h>
 
@@ -77,9 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(status == 0 || status == 1);
     if (status == 0) {
         std::string gpxBytes = ReadWhole(gpx), reportBytes = ReadWhole(report), guideBytes = ReadWhole(guide);
-        if (!gpxBytes.empty()) FUZZ_CHECK(EndsWith(gpxBytes, "</gpx>\r\n"));
+        FUZZ_CHECK(EndsWith(gpxBytes, "</gpx>\r\n"));
+        FUZZ_CHECK(!reportBytes.empty());
         CheckReport(reportBytes);
-        if (!guideBytes.empty()) FUZZ_CHECK(EndsWith(guideBytes, "%%EOF\r\n"));
+        FUZZ_CHECK(guideBytes.compare(0, 9, "%PDF-1.5\r") == 0);
+        FUZZ_CHECK(EndsWith(guideBytes, "%%EOF\r\n"));
     }
     std::remove(gpx.c_str());
     std::remove(report.c_str());

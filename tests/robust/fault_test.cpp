@@ -1,0 +1,127 @@
+// Faults of the file system, for every input and output of both programs:
+// a full disk, an output path that is a directory, an output folder that
+// cannot be written, an input that is a directory or cannot be read. Each
+// must give its one message and status 1, leave outputs written before it
+// in place and create none after it. Permission rows run as nobody when
+// the tests run as root, since root writes and reads where others cannot.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_run.h"
+
+namespace {
+
+const std::string kWalk =
+    "#SYM_RULE.C=RULE_ALL\n"
+    "C001 50.8480 -0.3540 10 Washington, start\n"
+    "C002 50.8610 -0.3180 150 Chanctonbury Ring\n"
+    "C003 50.8900 -0.2650 210 Devil's Dyke\n";
+const std::string kTrack = "50.8480 -0.3540 10\n50.8610 -0.3180 150\n";
+
+struct FaultRow {
+    const char* name;
+    const char* program;              // "cairnlog" or "stileline"
+    const char* setup;                // shell commands in the scratch folder
+    std::vector<std::string> args;
+    bool asNobody;                    // the fault needs an unprivileged user
+    std::string err;
+    int status;
+    const char* mustExist;            // blank-separated names, whole files
+    const char* mustNotExist;
+};
+
+void PrintTo(const FaultRow& row, std::ostream* stream) { *stream << row.name; }
+
+const std::string kCantWriteFull = "Oops, can't write /dev/full\n";
+
+const FaultRow kRows[] = {
+    // A full disk, on every output; outputs before it stay, none follows.
+    {"GpxOnFullDisk", "cairnlog", "", {"-g=/dev/full", "-r", "-p", "walk.txt"}, false, kCantWriteFull, 1, "",
+     "walkReport.txt walkGuide.pdf"},
+    {"ReportOnFullDisk", "cairnlog", "", {"-g", "-r=/dev/full", "-p", "walk.txt"}, false, kCantWriteFull, 1,
+     "walk.gpx", "walkGuide.pdf"},
+    {"GuideOnFullDisk", "cairnlog", "", {"-g", "-r", "-p=/dev/full", "walk.txt"}, false, kCantWriteFull, 1,
+     "walk.gpx walkReport.txt", ""},
+    {"TrackOnFullDisk", "stileline", "ln -s /dev/full day1.gpx", {"day1.txt"}, false,
+     "Oops, can't write day1.gpx\n", 1, "", ""},
+
+    // An output path that is a directory.
+    {"GpxPathIsADirectory", "cairnlog", "mkdir walk.gpx", {"-g", "-r", "-p", "walk.txt"}, false,
+     "Can't open GPX file walk.gpx for write\n", 1, "", "walkReport.txt walkGuide.pdf"},
+    {"ReportPathIsADirectory", "cairnlog", "mkdir walkReport.txt", {"-g", "-r", "-p", "walk.txt"}, false,
+     "Can't open report file walkReport.txt for write\n", 1, "walk.gpx", "walkGuide.pdf"},
+    {"GuidePathIsADirectory", "cairnlog", "mkdir walkGuide.pdf", {"-g", "-r", "-p", "walk.txt"}, false,
+     "Can't open PDF file <walkGuide.pdf>, aborting\n", 1, "walk.gpx walkReport.txt", ""},
+    {"TrackPathIsADirectory", "stileline", "mkdir day1.gpx", {"day1.txt"}, false,
+     "can't open output file day1.gpx\n", 1, "", ""},
+
+    // An output folder that cannot be written.
+    {"GpxInUnwritableFolder", "cairnlog", "mkdir ro && chmod 555 ro", {"-g=ro/walk.gpx", "walk.txt"}, true,
+     "Can't open GPX file ro/walk.gpx for write\n", 1, "", "ro/walk.gpx"},
+    {"ReportInUnwritableFolder", "cairnlog", "mkdir ro && chmod 555 ro", {"-r=ro/report.txt", "walk.txt"}, true,
+     "Can't open report file ro/report.txt for write\n", 1, "", "ro/report.txt"},
+    {"GuideInUnwritableFolder", "cairnlog", "mkdir ro && chmod 555 ro", {"-p=ro/guide.pdf", "walk.txt"}, true,
+     "Can't open PDF file <ro/guide.pdf>, aborting\n", 1, "", "ro/guide.pdf"},
+    {"TrackInUnwritableFolder", "stileline", "mkdir ro && cp day1.txt ro/ && chmod 555 ro", {"ro/day1.txt"}, true,
+     "can't open output file ro/day1.gpx\n", 1, "", "ro/day1.gpx"},
+
+    // Inputs that are directories or cannot be read: nothing is written.
+    {"WayFileIsADirectory", "cairnlog", "mkdir walk.d", {"-g", "-r", "-p", "walk.d"}, false,
+     "can't open WSG84 WaypointFile walk.d\n", 1, "", "walk.gpx walkReport.txt walkGuide.pdf"},
+    {"WayFileUnreadable", "cairnlog", "chmod 000 walk.txt", {"-g", "-r", "-p", "walk.txt"}, true,
+     "can't open WSG84 WaypointFile walk.txt\n", 1, "", "walk.gpx walkReport.txt walkGuide.pdf"},
+    {"TrackFileIsADirectory", "stileline", "mkdir day2.txt", {"day2.txt"}, false,
+     "can't open WSG84 TrackDataFilename day2.txt\n", 1, "", "day2.gpx"},
+    {"TrackFileUnreadable", "stileline", "chmod 000 day1.txt", {"day1.txt"}, true,
+     "can't open WSG84 TrackDataFilename day1.txt\n", 1, "", "day1.gpx"},
+};
+
+std::vector<std::string> Names(const char* list) {
+    std::istringstream words(list);
+    std::vector<std::string> names;
+    for (std::string name; words >> name;) names.push_back(name);
+    return names;
+}
+
+// Runs program in dir as nobody, through setpriv, when this process is root.
+CliResult RunAsNobody(const std::string& program, const std::vector<std::string>& args, const std::string& dir) {
+    if (::geteuid() != 0) return RunCli(program, args, dir);
+    std::vector<std::string> wrapped = {"--reuid=65534", "--regid=65534", "--clear-groups", program};
+    wrapped.insert(wrapped.end(), args.begin(), args.end());
+    return RunCli("/usr/bin/setpriv", wrapped, dir);
+}
+
+class Faults : public testing::TestWithParam<FaultRow> {};
+
+TEST_P(Faults, OneMessageAndNothingAfterIt) {
+    const FaultRow& row = GetParam();
+    if (row.asNobody && ::geteuid() == 0 && ::access("/usr/bin/setpriv", X_OK) != 0)
+        GTEST_SKIP() << "no setpriv to drop root";
+    ScratchDir dir;
+    ::chmod(dir.path.c_str(), 0755);  // nobody must reach the inputs
+    WriteFile(dir.File("walk.txt"), kWalk);
+    WriteFile(dir.File("day1.txt"), kTrack);
+    ASSERT_EQ(RunShell("cd '" + dir.path + "' && " + (*row.setup ? row.setup : "true")), 0);
+    std::string program = std::string(row.program) == "cairnlog" ? CAIRNLOG_PATH : STILELINE_PATH;
+    CliResult result = row.asNobody ? RunAsNobody(program, row.args, dir.path) : RunCli(program, row.args, dir.path);
+    EXPECT_EQ(result.err, row.err);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.status, row.status);
+    for (const std::string& name : Names(row.mustExist)) {
+        EXPECT_FALSE(ReadFile(dir.File(name)).empty()) << name << " must stay";
+    }
+    for (const std::string& name : Names(row.mustNotExist)) {
+        EXPECT_FALSE(FileExists(dir.File(name))) << name << " must not be made";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Faults, testing::ValuesIn(kRows),
+                         [](const testing::TestParamInfo<FaultRow>& row) { return std::string(row.param.name); });
+
+}  // namespace
