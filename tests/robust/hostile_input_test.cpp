@@ -1,11 +1,13 @@
 // Hostile WayFiles at a size a test can afford, made by the generator that
 // the resource benchmark runs at a million lines: the run must give the
-// exact messages and status, whatever the size. Time is never measured.
+// exact messages and status, and every output it writes must be sound,
+// whatever the size. Time is never measured.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "cli_run.h"
+#include "output_judges.h"
 
 namespace {
 
@@ -18,28 +20,51 @@ void MakeHostile(const ScratchDir& dir, const std::string& kind, int lines) {
     ASSERT_EQ(RunShell(command), 0);
 }
 
+int CountOf(const std::string& text, const std::string& piece) {
+    int count = 0;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
+    return count;
+}
+
+// Judges the three outputs of a run and checks that each holds every
+// waypoint: one wpt element and one report row (after the heading) each.
+void ExpectSoundOutputs(const ScratchDir& dir, int waypoints) {
+    EXPECT_EQ(GpxFault(dir.File("walk.gpx"), SCHEMA_PATH), "");
+    EXPECT_EQ(CountOf(ReadFile(dir.File("walk.gpx")), "<wpt "), waypoints);
+    EXPECT_EQ(ReportFault(dir.File("walkReport.txt")), "");
+    EXPECT_EQ(CountOf(ReadFile(dir.File("walkReport.txt")), "\n"), waypoints + 1);
+    EXPECT_EQ(PdfFault(dir.File("walkGuide.pdf")), "");
+}
+
 TEST(HostileInput, LinesOf254CharactersLeaveAnEmptyPieceEach) {
     ScratchDir dir;
     MakeHostile(dir, "long", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
-    EXPECT_EQ(result.err, "Note: 20000 Waypoints found in walk.txt\n");
+    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
+    // Each description overflows its two guide lines: a warning per
+    // waypoint, in guide order, then the closing note.
+    const std::string note = "Note: 20000 Waypoints found in walk.txt\n";
+    EXPECT_EQ(CountOf(result.err, "Oops, Waypoint guide description too long, line "), kLines);
+    EXPECT_EQ(CountOf(result.err, "\n"), kLines + 1);
+    EXPECT_TRUE(result.err.size() > note.size() && result.err.substr(result.err.size() - note.size()) == note);
     EXPECT_EQ(result.status, 0);
+    ExpectSoundOutputs(dir, kLines);
 }
 
 TEST(HostileInput, OneIdEverywhereStopsAtTwelveMessages) {
     ScratchDir dir;
     MakeHostile(dir, "same-id", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
+    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
     std::string expected;
     for (int i = 0; i < 12; ++i) expected += "Oops, duplicate WayID=<P1>\n";
     EXPECT_EQ(result.err, expected);
     EXPECT_EQ(result.status, 1);
+    EXPECT_FALSE(FileExists(dir.File("walk.gpx")));
 }
 
 TEST(HostileInput, OnePlaceEverywhereCountsEveryPair) {
     ScratchDir dir;
     MakeHostile(dir, "same-place", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
+    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
     std::string expected;
     for (int i = 2; i <= 11; ++i) {
         char second[16];
@@ -50,14 +75,16 @@ TEST(HostileInput, OnePlaceEverywhereCountsEveryPair) {
     expected += "Note: 199990000 duplicate lat/lon found in walk.txt\n";  // 20000 x 19999 / 2
     EXPECT_EQ(result.err, expected);
     EXPECT_EQ(result.status, 0);
+    ExpectSoundOutputs(dir, kLines);
 }
 
 TEST(HostileInput, LayoutDirectivesAfterEveryWaypoint) {
     ScratchDir dir;
     MakeHostile(dir, "layout", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"walk.txt"}, dir.path);
+    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
     EXPECT_EQ(result.err, "Note: 10000 Waypoints found in walk.txt\n");
     EXPECT_EQ(result.status, 0);
+    ExpectSoundOutputs(dir, kLines / 2);
 }
 
 }  // namespace
