@@ -13,11 +13,13 @@ namespace {
 
 constexpr int kLines = 20000;
 
-// Writes walk.txt of the given kind and size in dir.
-void MakeHostile(const ScratchDir& dir, const std::string& kind, int lines) {
-    std::string command = "awk -v kind=" + kind + " -v n=" + std::to_string(lines) + " -f '" HOSTILE_AWK "' > '" +
+// Writes walk.txt of the given kind and size in dir and runs cairnlog on
+// it with every output.
+CliResult RunHostile(const ScratchDir& dir, const std::string& kind) {
+    std::string command = "awk -v kind=" + kind + " -v n=" + std::to_string(kLines) + " -f '" HOSTILE_AWK "' > '" +
                           dir.File("walk.txt") + "'";
-    ASSERT_EQ(RunShell(command), 0);
+    EXPECT_EQ(RunShell(command), 0);
+    return RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
 }
 
 int CountOf(const std::string& text, const std::string& piece) {
@@ -38,8 +40,7 @@ void ExpectSoundOutputs(const ScratchDir& dir, int waypoints) {
 
 TEST(HostileInput, LinesOf254CharactersLeaveAnEmptyPieceEach) {
     ScratchDir dir;
-    MakeHostile(dir, "long", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
+    CliResult result = RunHostile(dir, "long");
     // Each description overflows its two guide lines: a warning per
     // waypoint, in guide order, then the closing note.
     const std::string note = "Note: 20000 Waypoints found in walk.txt\n";
@@ -52,8 +53,7 @@ TEST(HostileInput, LinesOf254CharactersLeaveAnEmptyPieceEach) {
 
 TEST(HostileInput, OneIdEverywhereStopsAtTwelveMessages) {
     ScratchDir dir;
-    MakeHostile(dir, "same-id", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
+    CliResult result = RunHostile(dir, "same-id");
     std::string expected;
     for (int i = 0; i < 12; ++i) expected += "Oops, duplicate WayID=<P1>\n";
     EXPECT_EQ(result.err, expected);
@@ -63,8 +63,7 @@ TEST(HostileInput, OneIdEverywhereStopsAtTwelveMessages) {
 
 TEST(HostileInput, OnePlaceEverywhereCountsEveryPair) {
     ScratchDir dir;
-    MakeHostile(dir, "same-place", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
+    CliResult result = RunHostile(dir, "same-place");
     std::string expected;
     for (int i = 2; i <= 11; ++i) {
         char second[16];
@@ -80,8 +79,7 @@ TEST(HostileInput, OnePlaceEverywhereCountsEveryPair) {
 
 TEST(HostileInput, LayoutDirectivesAfterEveryWaypoint) {
     ScratchDir dir;
-    MakeHostile(dir, "layout", kLines);
-    CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
+    CliResult result = RunHostile(dir, "layout");
     EXPECT_EQ(result.err, "Note: 10000 Waypoints found in walk.txt\n");
     EXPECT_EQ(result.status, 0);
     ExpectSoundOutputs(dir, kLines / 2);
