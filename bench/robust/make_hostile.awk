@@ -6,6 +6,7 @@
 #   layout      n layout directives, a #BLANK_LINE=3 and a #NEW_COLUMN
 #               after each of n/2 waypoints
 # Positions stay inside the British grid, so every output can be written.
+# Run it with LC_ALL=C: a decimal-comma locale would change its numbers.
 BEGIN {
     pad = "";
     for (i = 0; i < 254; i++) pad = pad "x";

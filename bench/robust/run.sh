@@ -14,7 +14,7 @@ printf '%-11s %8s %6s %8s %10s %9s %9s\n' file lines status "wall s" "peak KiB" 
 for kind in long same-id same-place layout; do
   previous=""
   for n in 100000 1000000; do
-    awk -v kind="$kind" -v n="$n" -f "$here/make_hostile.awk" > "$work/walk.txt"
+    LC_ALL=C awk -v kind="$kind" -v n="$n" -f "$here/make_hostile.awk" > "$work/walk.txt"
     status=0
     (cd "$work" && /usr/bin/time -f '%e %M' -o time "$cairnlog" -g -r -p walk.txt 2> notes) || status=$?
     set -- $(tail -n 1 "$work/time")  # time's last line: a failed run adds one before it

@@ -16,7 +16,7 @@ constexpr int kLines = 20000;
 // Writes walk.txt of the given kind and size in dir and runs cairnlog on
 // it with every output.
 CliResult RunHostile(const ScratchDir& dir, const std::string& kind) {
-    std::string command = "awk -v kind=" + kind + " -v n=" + std::to_string(kLines) + " -f '" HOSTILE_AWK "' > '" +
+    std::string command = "LC_ALL=C awk -v kind=" + kind + " -v n=" + std::to_string(kLines) + " -f '" HOSTILE_AWK "' > '" +
                           dir.File("walk.txt") + "'";
     EXPECT_EQ(RunShell(command), 0);
     return RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
