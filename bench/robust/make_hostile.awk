@@ -5,12 +5,16 @@
 #   same-place  n waypoints at one position
 #   layout      n layout directives, a #BLANK_LINE=3 and a #NEW_COLUMN
 #               after each of n/2 waypoints
+#   tall        n/2 waypoints, each in a column of its own with the most
+#               rows the page settings allow (19,998): the guide draws
+#               every row of every column
 # Positions stay inside the British grid, so every output can be written.
 # Run it with LC_ALL=C: a decimal-comma locale would change its numbers.
 BEGIN {
     pad = "";
     for (i = 0; i < 254; i++) pad = pad "x";
-    if (kind == "layout") n = n / 2;
+    if (kind == "layout" || kind == "tall") n = n / 2;
+    if (kind == "tall") print "#SHEETSIZE=8.5x200\n#FIELDHEIGHT=0.01\n#SPLITSHEET=0";
     for (i = 1; i <= n; i++) {
         lat = 50.2 + i * 7.5 / n;
         lon = -3.0 + (i % 1000) * 0.001;
@@ -21,8 +25,10 @@ BEGIN {
             printf "P1 %.6f %.6f 100 Same name\n", lat, lon;
         } else if (kind == "same-place") {
             printf "C%07d 54.5 -2.1 100 Same place\n", i;
-        } else {
+        } else if (kind == "layout") {
             printf "C%07d %.6f %.6f 100 Row\n#BLANK_LINE=3\n#NEW_COLUMN\n", i, lat, lon;
+        } else {
+            printf "C%07d %.6f %.6f 100 Column\n#NEW_COLUMN\n", i, lat, lon;
         }
     }
 }
