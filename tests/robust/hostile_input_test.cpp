@@ -15,9 +15,9 @@ constexpr int kLines = 20000;
 
 // Writes walk.txt of the given kind and size in dir and runs cairnlog on
 // it with every output.
-CliResult RunHostile(const ScratchDir& dir, const std::string& kind) {
-    std::string command = "LC_ALL=C awk -v kind=" + kind + " -v n=" + std::to_string(kLines) + " -f '" HOSTILE_AWK "' > '" +
-                          dir.File("walk.txt") + "'";
+CliResult RunHostile(const ScratchDir& dir, const std::string& kind, int lines = kLines) {
+    std::string command = "LC_ALL=C awk -v kind=" + kind + " -v n=" + std::to_string(lines) + " -f '" HOSTILE_AWK +
+                          "' > '" + dir.File("walk.txt") + "'";
     EXPECT_EQ(RunShell(command), 0);
     return RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "walk.txt"}, dir.path);
 }
@@ -83,6 +83,14 @@ TEST(HostileInput, LayoutDirectivesAfterEveryWaypoint) {
     EXPECT_EQ(result.err, "Note: 10000 Waypoints found in walk.txt\n");
     EXPECT_EQ(result.status, 0);
     ExpectSoundOutputs(dir, kLines / 2);
+}
+
+TEST(HostileInput, TallestColumnsAreDrawnWhole) {
+    ScratchDir dir;
+    CliResult result = RunHostile(dir, "tall", 20);
+    EXPECT_EQ(result.err, "Note: 10 Waypoints found in walk.txt\n");
+    EXPECT_EQ(result.status, 0);
+    ExpectSoundOutputs(dir, 10);
 }
 
 }  // namespace
