@@ -1,4 +1,4 @@
-# make demo   builds cairnlog and runs it on the example walk
+# make demo   builds both programs and runs them on every example
 # make test   builds and runs every test, then again under the sanitizers
 # make bench  prints the speed and memory figures
 # make install PREFIX=dir   installs both programs and their manual pages
