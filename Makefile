@@ -1,6 +1,8 @@
-# make demo   builds cairnlog and runs it on the example walk
+# make demo   builds both programs and runs them on every example
 # make test   builds and runs every test, then again under the sanitizers
 # make bench  prints the speed and memory figures
+# make install PREFIX=dir   installs both programs and their manual pages
+# make package builds the Debian package in build/package
 # make fuzz   runs every fuzz target for FUZZ_SECONDS (60) seconds
 
 MAKEFLAGS += --no-print-directory
@@ -9,8 +11,10 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 ASAN    := build/asan
 DEMO    := build/demo
+PACKAGE := build/package
+PREFIX  ?= /usr/local
 
-.PHONY: all deps build demo test test-release test-asan bench fuzz clean
+.PHONY: all deps build demo test test-release test-asan bench install package fuzz clean
 
 all: build
 
@@ -37,6 +41,13 @@ test-asan: deps
 
 bench: build
 	@scripts/bench $(RELEASE)
+
+# DESTDIR, when given, is honoured by cmake --install for staged installs.
+install: build
+	cmake --install $(RELEASE) --prefix $(PREFIX)
+
+package: build
+	cpack --config $(RELEASE)/CPackConfig.cmake -B $(PACKAGE)
 
 FUZZ_SECONDS ?= 60
 
