@@ -61,8 +61,10 @@ void ReadWaypointLine(const char* data, RunState& run) {
     waypoint.Long = fields.Long;
     waypoint.Elev = fields.Elev;
 
+    // data is never longer than kLinePieceMax, so the description is never
+    // cut and the checks below may read it where it stands.
     const char* desc = SkipFields(data, count > 0 ? count : 0);
-    waypoint.Desc.assign(desc, strnlen(desc, kDescMax));
+    waypoint.Desc = KeepText(run.Texts, std::string_view(desc, strnlen(desc, kDescMax)));
 
     ++run.WaypointCount;
     WidenBounds(waypoint, run);
@@ -71,7 +73,7 @@ void ReadWaypointLine(const char* data, RunState& run) {
         std::fprintf(stderr, "Oops, unprintable character '%c' in ID of %s, line %d\n", bad, wayFile, run.LineNo);
         run.FailFlag = 1;
     }
-    if (int bad = FirstBadChar(waypoint.Desc.c_str())) {
+    if (int bad = FirstBadChar(desc)) {
         std::fprintf(stderr, "Oops, unprintable character '%c' in description of %s, line %d\n", bad, wayFile,
                      run.LineNo);
         run.FailFlag = 1;

@@ -8,6 +8,9 @@
 #include <ctime>
 #include <deque>
 #include <string>
+#include <string_view>
+
+#include "text_arena.h"
 
 constexpr int kWayIdMax = 31;         // characters in an ID
 constexpr int kDescMax = 255;         // characters in a description
@@ -20,7 +23,7 @@ constexpr int kSymbolEntries = 27;    // entry 0 default, 1..26 letters a..z
 // One waypoint line of the WayFile.
 struct Waypoint {
     char WayID[kWayIdMax + 1] = {};
-    std::string Desc;                 // no trailing blanks, at most kDescMax
+    std::string_view Desc;            // in the run's Texts; no trailing blanks, at most kDescMax
     int32_t SegmentStart = 0;         // a distance run begins here
     int32_t LineNo = 0;               // 1-based WayFile line number
     int32_t HasDistance = 0;
@@ -108,6 +111,7 @@ struct RunState {
     Settings settings;
     SymbolTable symbols;
 
+    TextArena Texts;                  // the waypoints' descriptions
     WaypointList Waypoints;
     int WaypointCount = 0;
     BoundingBox Bounds;

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         waypoint.Lat = 50 + static_cast<double>(i % 1000) * 0.001;
         waypoint.Long = -5 + static_cast<double>(i / 1000) * 0.001;
         waypoint.Elev = static_cast<double>(i % 900);
-        waypoint.Desc = "Point " + std::to_string(i);
+        waypoint.Desc = KeepText(run.Texts, "Point " + std::to_string(i));
         run.Waypoints.push_back(waypoint);
     }
     run.WaypointCount = static_cast<int>(count);

@@ -14,7 +14,7 @@ inline Waypoint& AddWaypoint(RunState& run, const char* id, double latDeg, doubl
     waypoint.Lat = latDeg;
     waypoint.Long = lonDeg;
     waypoint.Elev = elev;
-    waypoint.Desc = desc;
+    waypoint.Desc = KeepText(run.Texts, desc);
     waypoint.LineNo = ++run.WaypointCount + 1;   // one directive line above
     return waypoint;
 }
