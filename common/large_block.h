@@ -28,3 +28,17 @@ using LargeBlock = std::unique_ptr<char[], LargeBlockRelease>;
 inline LargeBlock MakeLargeBlock(size_t bytes) {
     return LargeBlock(static_cast<char*>(AllocateLargeBlock(bytes)), LargeBlockRelease{bytes});
 }
+
+// For a std::vector of a size known in advance, such as a hash table of a
+// million slots, so that it too lies on huge pages.
+template <typename T>
+struct LargeBlockAllocator {
+    using value_type = T;
+    LargeBlockAllocator() = default;
+    template <typename U>
+    LargeBlockAllocator(const LargeBlockAllocator<U>&) {}
+    T* allocate(size_t count) { return static_cast<T*>(AllocateLargeBlock(count * sizeof(T))); }
+    void deallocate(T* block, size_t count) { FreeLargeBlock(block, count * sizeof(T)); }
+    bool operator==(const LargeBlockAllocator&) const { return true; }
+    bool operator!=(const LargeBlockAllocator&) const { return false; }
+};

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "large_block.h"
+
 namespace {
 
 constexpr int kMaxDuplicateIdMessages = 12;
@@ -48,16 +50,20 @@ struct Slot {
     int32_t seen = 0;
 };
 
+// Both tables grow with the list, so they lie on huge pages.
+using SlotTable = std::vector<Slot, LargeBlockAllocator<Slot>>;
+using NextLinks = std::vector<int32_t, LargeBlockAllocator<int32_t>>;
+
 // For each waypoint, the index of the next one with an equal key, or kNone.
 // When pairs is given it receives the number of pairs of equal keys.
 template <typename Key>
-std::vector<int32_t> LinkEqualKeys(const WaypointList& list, long long* pairs) {
+NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
     size_t count = list.size();
     size_t slots = 2;
     while (slots < 2 * count) slots *= 2;  // at most half full
     size_t mask = slots - 1;
-    std::vector<Slot> table(slots);
-    std::vector<int32_t> next(count, kNone);
+    SlotTable table(slots);
+    NextLinks next(count, kNone);
     // Hashes are taken kLookAhead records ahead, so that each table slot is
     // fetched from memory well before it is needed.
     constexpr size_t kLookAhead = 16;
@@ -92,7 +98,7 @@ std::vector<int32_t> LinkEqualKeys(const WaypointList& list, long long* pairs) {
 
 int CheckDuplicateIds(const RunState& run) {
     const WaypointList& list = run.Waypoints;
-    std::vector<int32_t> next = LinkEqualKeys<IdKey>(list, nullptr);
+    NextLinks next = LinkEqualKeys<IdKey>(list, nullptr);
     int reported = 0;
     for (size_t first = 0; first < list.size(); ++first) {
         for (int32_t second = next[first]; second != kNone; second = next[second]) {
@@ -106,7 +112,7 @@ int CheckDuplicateIds(const RunState& run) {
 long long CountDuplicatePositions(const RunState& run) {
     const WaypointList& list = run.Waypoints;
     long long pairs = 0;
-    std::vector<int32_t> next = LinkEqualKeys<PositionKey>(list, &pairs);
+    NextLinks next = LinkEqualKeys<PositionKey>(list, &pairs);
     int noted = 0;
     for (size_t first = 0; first < list.size() && noted < kMaxDuplicatePositionNotes; ++first) {
         for (int32_t second = next[first]; second != kNone && noted < kMaxDuplicatePositionNotes;
