@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +17,38 @@ int IsOtherSpace(char c) { return c == '\t' || c == '\n' || c == '\v' || c == '\
 // matching failure, with nothing consumed.
 int MayStartNumber(char c) { return IsDigit(c) || std::strchr("+-.iInN", c) != nullptr; }
 
+// Powers of ten that a double holds exactly: 10^22 = 2^22 * 5^22 is the last
+// whose odd part, 5^22, fits in 53 bits.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactPower = 22;
+constexpr uint64_t kMaxExactInteger = uint64_t{1} << 53;  // every integer up to it is a double
+
+// The plain decimal in [start, end), -?digits(.digits)?, when its digits
+// make an exact double and its decimals an exact power of ten: then one
+// division, rounded correctly as IEEE division is, gives the very double a
+// correctly rounding strtod gives. Returns 0 for the numbers beyond that.
+int TakeExactQuotient(const char* start, const char* end, double& number) {
+    const char* p = start;
+    bool negative = *p == '-';
+    if (negative) ++p;
+    uint64_t digits = 0;
+    int decimals = -1;  // none until the point
+    for (; p < end; ++p) {
+        if (*p == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (digits > kMaxExactInteger / 10) return 0;  // also keeps the sum below from overflowing
+        digits = digits * 10 + static_cast<uint64_t>(*p - '0');
+        if (decimals >= 0) ++decimals;
+    }
+    if (digits > kMaxExactInteger || decimals > kMaxExactPower) return 0;
+    double quotient = static_cast<double>(digits) / kExactPowersOfTen[decimals < 0 ? 0 : decimals];
+    number = negative ? -quotient : quotient;
+    return 1;
+}
+
 // Reads a plain decimal, -?digits(.digits)?, ended by a blank or the end,
 // from *p. Returns 1 and moves *p past it; 0 when the field is anything else.
 int TakePlainNumber(const char*& p, double& number) {
@@ -29,6 +62,10 @@ int TakePlainNumber(const char*& p, double& number) {
         while (IsDigit(*q)) ++q;
     }
     if (*q != ' ' && *q != '\0') return 0;
+    if (TakeExactQuotient(p, q, number)) {
+        p = q;
+        return 1;
+    }
     std::from_chars_result result = std::from_chars(p, q, number);
     if (result.ec != std::errc() || result.ptr != q) return 0;
     p = q;
