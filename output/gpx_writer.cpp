@@ -18,6 +18,7 @@ int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
 
 // Copies text to out; returns the end of the copy.
 char* Put(char* out, std::string_view text) {
+    if (text.empty()) return out;  // an empty view may hold no pointer at all
     std::memcpy(out, text.data(), text.size());
     return out + text.size();
 }
