@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr uint64_t kPowersOfTen[kFixedPlacesMax + 1] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+constexpr uint64_t kPowersOfTen[kFixedPlacesMax + 1] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
 constexpr int kMantissaBits = 52;        // IEEE 754 binary64 fraction field
 constexpr int kExponentBias = 1075;      // 1023 + 52: value = mantissa * 2^(field - bias)
 constexpr int kExponentAllOnes = 0x7FF;  // infinities and NaNs

@@ -1,10 +1,8 @@
 #include "gpx_writer.h"
 
-#include <cstring>
-#include <string_view>
-
 #include "fixed_format.h"
 #include "output_file.h"
+#include "put_text.h"
 
 namespace {
 
@@ -12,16 +10,7 @@ namespace {
 constexpr const char* kMakerSite = "https://www.tessaron.example";
 constexpr const char* kMakerName = "Tessaron Engineering";
 
-constexpr size_t kGpxBufferSize = 1 << 20;  // bytes; a million waypoints make 150 MB
-
 int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
-
-// Copies text to out; returns the end of the copy.
-char* Put(char* out, std::string_view text) {
-    if (text.empty()) return out;  // an empty view may hold no pointer at all
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
-}
 
 }  // namespace
 
@@ -63,21 +52,21 @@ int GpxWriteWaypoint(std::FILE* file, const SymbolTable& symbols, const Waypoint
     // together in one buffer and written with one call: a million waypoints
     // through fprintf, or through a write per piece, take longer.
     char line[3 * kFixedTextMax + kWayIdMax + 2 * kDescMax + kSymNameMax + 128];
-    char* out = Put(line, "<wpt lat=\"");
+    char* out = PutText(line, "<wpt lat=\"");
     out = FormatFixed(out, waypoint.Lat, 6);
-    out = Put(out, "\" lon=\"");
+    out = PutText(out, "\" lon=\"");
     out = FormatFixed(out, waypoint.Long, 6);
-    out = Put(out, "\"><ele>");
+    out = PutText(out, "\"><ele>");
     out = FormatFixed(out, waypoint.Elev, 0);
-    out = Put(out, "</ele><name>");
-    out = Put(out, waypoint.WayID);
-    out = Put(out, "</name><cmt>");
-    out = Put(out, waypoint.Desc);
-    out = Put(out, "</cmt><desc>");
-    out = Put(out, waypoint.Desc);
-    out = Put(out, "</desc><sym>");
-    out = Put(out, SymbolFor(symbols, waypoint));
-    out = Put(out, "</sym></wpt>\r\n");
+    out = PutText(out, "</ele><name>");
+    out = PutText(out, waypoint.WayID);
+    out = PutText(out, "</name><cmt>");
+    out = PutText(out, waypoint.Desc);
+    out = PutText(out, "</cmt><desc>");
+    out = PutText(out, waypoint.Desc);
+    out = PutText(out, "</desc><sym>");
+    out = PutText(out, SymbolFor(symbols, waypoint));
+    out = PutText(out, "</sym></wpt>\r\n");
     std::fwrite(line, 1, static_cast<size_t>(out - line), file);
     return StreamStatus(file);
 }
@@ -93,7 +82,7 @@ int WriteGpxFile(const RunState& run) {
         std::fprintf(stderr, "Can't open GPX file %s for write\n", run.GpxFilename);
         return 1;
     }
-    std::setvbuf(file, nullptr, _IOFBF, kGpxBufferSize);
+    std::setvbuf(file, nullptr, _IOFBF, kLargeOutputBuffer);
     int failed = GpxWriteHeader(file, run);
     for (auto waypoint = run.Waypoints.begin(); !failed && waypoint != run.Waypoints.end();
          ++waypoint) {
