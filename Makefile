@@ -1,6 +1,8 @@
-# make demo   builds cairnlog and runs it on the example walk
+# make demo   builds both programs and runs them on every example
 # make test   builds and runs every test, then again under the sanitizers
 # make bench  prints the speed and memory figures
+# make install PREFIX=dir   installs both programs and their manual pages
+# make package builds the Debian package in build/package
 
 MAKEFLAGS += --no-print-directory
 
@@ -8,8 +10,10 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 ASAN    := build/asan
 DEMO    := build/demo
+PACKAGE := build/package
+PREFIX  ?= /usr/local
 
-.PHONY: all deps build demo test test-release test-asan bench clean
+.PHONY: all deps build demo test test-release test-asan bench install package clean
 
 all: build
 
@@ -36,6 +40,13 @@ test-asan: deps
 
 bench: build
 	@scripts/bench $(RELEASE)
+
+# DESTDIR, when given, is honoured by cmake --install for staged installs.
+install: build
+	cmake --install $(RELEASE) --prefix $(PREFIX)
+
+package: build
+	cpack --config $(RELEASE)/CPackConfig.cmake -B $(PACKAGE)
 
 clean:
 	rm -rf build

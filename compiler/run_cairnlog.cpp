@@ -95,6 +95,7 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
     if (run.Clock == 0) run.Clock = std::time(nullptr);  // in-process tests may fix it
     MakeRunTimestamp(run);
     if (CheckOutputNames(run)) return 0;
+    if (CheckOutputsDistinct(run)) return 1;  // one output would overwrite another
 
     // The GPX file, when GpxFilename is set.
     if (run.GpxFilename[0] != '\0' && WriteGpxFile(run)) return 1;

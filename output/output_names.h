@@ -10,3 +10,9 @@
 // WayFilename" for the first that is. Empty names (outputs not asked for)
 // are skipped.
 int CheckOutputNames(const RunState& run);
+
+// Compares the GPX, PDF and report names with each other, so that no output
+// is written over another of the same run. Returns 0 when they name
+// different files, or 1 after printing "Oops, <Name> and <Name> must be
+// different files" for the first pair that does not.
+int CheckOutputsDistinct(const RunState& run);

@@ -74,6 +74,11 @@ const Row kRows[] = {
      kWarning + "Oops, RptFilename must be unique to WayFilename\n", "walk.gpx", ""},
     {"GuideOnTheWayFileIsRefused", "", {"-p=walk.txt", "-r", "walk.txt"}, 0,
      kWarning + "Oops, PdfFilename must be unique to WayFilename\n", "walkReport.txt", ""},
+    {"TwoOutputsOnOneFileAreRefused", "", {"-g=out.txt", "-r=out.txt", "walk.txt"}, 1,
+     kWarning + "Oops, GpxFilename and RptFilename must be different files\n", "out.txt", ""},
+    {"TwoOutputsOnOneFileByAnotherPathAreRefused", "echo old > out.pdf",
+     {"-p=out.pdf", "-r=./out.pdf", "walk.txt"}, 1,
+     kWarning + "Oops, PdfFilename and RptFilename must be different files\n", nullptr, nullptr},
 };
 
 class CairnlogGpx : public testing::TestWithParam<Row> {};

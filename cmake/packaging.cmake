@@ -1,0 +1,52 @@
+# Installing both programs with their manual pages (cmake --install, make
+# install) and the Debian package that `make package` builds with CPack.
+include(GNUInstallDirs)
+
+# `make install` in the build tree must not rebuild as root; the top-level
+# Makefile builds first. It also keeps CPack from building while it packs.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
+install(TARGETS cairnlog stileline RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Manual pages go in compressed, as Debian's man expects them; -n leaves the
+# time stamp out so that the same page gives the same bytes.
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+set(man_pages "")
+foreach(page cairnlog stileline)
+  set(source ${PROJECT_SOURCE_DIR}/docs/${page}.1)
+  set(packed ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+  add_custom_command(OUTPUT ${packed}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+                     COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${source} > ${packed}
+                     DEPENDS ${source}
+                     COMMENT "Compressing the manual page ${page}.1")
+  list(APPEND man_pages ${packed})
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${man_pages})
+install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The walker's guide and the examples it talks about, with the guide picture
+# where the README's link expects it.
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES docs/guide-page1.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME cairnlog)
+set(CPACK_PACKAGE_VENDOR "Tessaron Engineering")
+set(CPACK_PACKAGE_CONTACT "Tessaron Engineering <packages@tessaron.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "waypoint compiler and track converter for walkers with a handheld GPS")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "cairnlog reads a plain text list of a walk's waypoints and writes a GPX
+waypoint file for a GPS, a tab-delimited report with British or Irish
+national grid references, distances and grades for a spreadsheet, and a
+PDF Take-Along Guide to print double-sided, laminate and cut into slices.
+stileline turns a plain text list of positions into a GPX track.")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tessaron.example")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# dpkg-shlibdeps finds the libraries the programs need (libc, libstdc++, zlib).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,131 @@
+// The demo on every example: each run is clean (notes only), every GPX file
+// passes the GPX 1.1 schema and reads back in GPSBabel with all its points,
+// every guide passes qpdf's check and every report has nine columns a row.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kBuild = BUILD_DIR;
+const std::string kSource = SOURCE_DIR;
+const std::string kSchema = std::string(TEST_DATA_DIR) + "/gpx.xsd";
+
+std::vector<std::string> ExampleStems(const std::string& extension) {
+    std::vector<std::string> stems;
+    for (const fs::directory_entry& entry : fs::directory_iterator(kSource + "/examples")) {
+        if (entry.path().extension() == extension) stems.push_back(entry.path().stem().string());
+    }
+    return stems;
+}
+
+// The count in the program's closing line, as the demo printed it.
+int CountAfter(const std::string& log, const std::string& before, const std::string& after) {
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind(before, 0) == 0 && line.size() > after.size() &&
+            line.compare(line.size() - after.size(), after.size(), after) == 0) {
+            return std::stoi(line.substr(before.size()));
+        }
+    }
+    return -1;
+}
+
+int CountLines(const std::string& text, const std::string& start) {
+    int count = 0;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) count += line.rfind(start, 0) == 0 ? 1 : 0;
+    return count;
+}
+
+void ExpectGpxOpens(const std::string& gpx, const std::string& gpsbabelMode, int points) {
+    std::string messages;
+    EXPECT_EQ(RunShell("xmllint --noout --schema '" + kSchema + "' '" + gpx + "' 2>&1", &messages), 0)
+        << messages;
+    std::string csv;
+    ASSERT_EQ(RunShell("gpsbabel " + gpsbabelMode + " -i gpx -f '" + gpx + "' -o unicsv -F - 2>&1", &csv),
+              0)
+        << csv;
+    // One header line, then one line per point.
+    EXPECT_EQ(CountLines(csv, "") - 1, points) << gpx << "\n" << csv;
+}
+
+class Examples : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        demo_ = new ScratchDir;
+        status_ = RunShell("cd '" + kSource + "' && sh scripts/demo '" + kBuild + "' '" + demo_->File("out") +
+                               "' 2>&1",
+                           &log_);
+    }
+    static void TearDownTestSuite() { delete demo_; }
+    static std::string Out(const std::string& name) { return demo_->File("out/" + name); }
+
+    static ScratchDir* demo_;
+    static int status_;
+    static std::string log_;
+};
+
+ScratchDir* Examples::demo_ = nullptr;
+int Examples::status_ = -1;
+std::string Examples::log_;
+
+TEST_F(Examples, DemoRunsEveryExampleWithoutComplaint) {
+    ASSERT_EQ(status_, 0) << log_;
+    for (const char* complaint : {"Oops", "Warning", "Illegal", "Can't", "can't"}) {
+        EXPECT_EQ(log_.find(complaint), std::string::npos) << log_;
+    }
+    EXPECT_NE(log_.find("The demo's outputs are in " + demo_->File("out") + ":"), std::string::npos) << log_;
+    EXPECT_GE(ExampleStems(".txt").size(), 2u);
+    EXPECT_GE(ExampleStems(".trk").size(), 1u);
+}
+
+TEST_F(Examples, EveryWayFileGivesGpxReportAndGuideThatOpen) {
+    ASSERT_EQ(status_, 0) << log_;
+    for (const std::string& stem : ExampleStems(".txt")) {
+        SCOPED_TRACE(stem);
+        int waypoints = CountAfter(log_, "Note: ", " Waypoints found in " + stem + ".txt");
+        ASSERT_GT(waypoints, 0) << log_;
+        EXPECT_NE(log_.find("  " + stem + ".gpx "), std::string::npos) << log_;
+
+        ExpectGpxOpens(Out(stem + ".gpx"), "", waypoints);
+
+        std::string check;
+        EXPECT_EQ(RunShell("qpdf --check '" + Out(stem + "Guide.pdf") + "' 2>&1", &check), 0) << check;
+        EXPECT_EQ(check.find("WARNING"), std::string::npos) << check;
+
+        std::string report = ReadFile(Out(stem + "Report.txt"));
+        std::istringstream rows(report);
+        std::string row;
+        int count = 0;
+        while (std::getline(rows, row)) {
+            ++count;
+            ASSERT_FALSE(row.empty());
+            EXPECT_EQ(row.back(), '\r') << "row " << count;
+            EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 8) << "row " << count << ": " << row;
+        }
+        EXPECT_EQ(count, waypoints + 1);
+    }
+}
+
+TEST_F(Examples, EveryTrackFileGivesATrackThatOpens) {
+    ASSERT_EQ(status_, 0) << log_;
+    for (const std::string& stem : ExampleStems(".trk")) {
+        SCOPED_TRACE(stem);
+        int points = CountAfter(log_, "", " trackpoints successfuly converted to " + stem + ".gpx");
+        ASSERT_GT(points, 0) << log_;
+        ExpectGpxOpens(Out(stem + ".gpx"), "-t", points);
+    }
+}
+
+}  // namespace

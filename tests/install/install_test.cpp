@@ -1,0 +1,117 @@
+// The installed programs: cmake --install into a scratch prefix, and the
+// Debian package unpacked into a scratch root. From either place both
+// programs print their usage, convert a small walk, and have their manual
+// pages beside them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli_run.h"
+
+namespace {
+
+const std::string kBuild = BUILD_DIR;
+const std::string kSource = SOURCE_DIR;
+
+const char kWayFile[] =
+    "#GRID=IRISH\n"
+    "#DISTANCE_UNITS=KM\n"
+    "#SYM_RULE.C=RULE_ALL\n"
+    "C1  53.1305 -6.2405 725 Djouce summit\n"
+    "C2  53.1200 -6.2540 630 White Hill\n";
+
+const char kReport[] =
+    "#\tWP\t  WGS-Lat\t  WGS-Lon\t Elev\tIrish-Grid\t    KM\tGrade\tDescription\r\n"
+    "1\tC1\t  53.1305000\t  -6.2405000\t  725\t317820/210300\t   0.00\t\tDjouce summit\r\n"
+    "2\tC2\t  53.1200000\t  -6.2540000\t  630\t316945/209110\t   1.48\t  -6%\tWhite Hill\r\n";
+
+const char kTrackFile[] = "53.1305 -6.2405 725\n53.1200 -6.2540\n";
+
+const char kTrackGpx[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+    "<gpx \r\n"
+    " creator=\"stileline - https://www.tessaron.example\"\r\n"
+    " version=\"1.1\"\r\n"
+    " xmlns=\"http://www.topografix.com/GPX/1/1\">\r\n"
+    "<trk>\r\n"
+    "<name>day</name>\r\n"
+    "<trkseg>\r\n"
+    " <trkpt lat=\"53.130500\" lon=\"-6.240500\"><ele>725.00</ele></trkpt>\r\n"
+    " <trkpt lat=\"53.120000\" lon=\"-6.254000\"></trkpt>\r\n"
+    "</trkseg>\r\n"
+    "</trk>\r\n"
+    "</gpx>\r\n";
+
+// Both programs, run from bin, behave as the ones in the build tree.
+void ExpectProgramsRunFrom(const std::string& bin) {
+    ScratchDir work;
+    for (const char* program : {"cairnlog", "stileline"}) {
+        CliResult installed = RunCli(bin + "/" + program, {}, work.path);
+        CliResult built = RunCli(kBuild + "/bin/" + program, {}, work.path);
+        EXPECT_EQ(installed.status, 0) << program << ": " << installed.err;
+        EXPECT_EQ(installed.out.rfind(std::string("Usage: ") + program, 0), 0u) << installed.out;
+        EXPECT_EQ(installed.out, built.out) << program;
+    }
+
+    WriteFile(work.File("walk.txt"), kWayFile);
+    CliResult walk = RunCli(bin + "/cairnlog", {"-r", "walk.txt"}, work.path);
+    EXPECT_EQ(walk.status, 0);
+    EXPECT_EQ(walk.err, "Note: 2 Waypoints found in walk.txt\n");
+    EXPECT_EQ(ReadFile(work.File("walkReport.txt")), kReport);
+
+    WriteFile(work.File("day.trk"), kTrackFile);
+    CliResult track = RunCli(bin + "/stileline", {"day.trk"}, work.path);
+    EXPECT_EQ(track.status, 0);
+    EXPECT_EQ(track.err, "2 trackpoints successfuly converted to day.gpx\n");
+    EXPECT_EQ(ReadFile(work.File("day.gpx")), kTrackGpx);
+}
+
+// The pages are installed compressed and unpack to the pages in docs/.
+void ExpectManualPagesIn(const std::string& man1) {
+    for (const char* page : {"cairnlog.1", "stileline.1"}) {
+        std::string unpacked;
+        EXPECT_EQ(RunShell("gzip -dc '" + man1 + "/" + page + ".gz'", &unpacked), 0) << page;
+        EXPECT_EQ(unpacked, ReadFile(kSource + "/docs/" + page)) << page;
+    }
+}
+
+TEST(Install, PutsProgramsManualPagesAndExamplesUnderThePrefix) {
+    ScratchDir prefix;
+    std::string log;
+    ASSERT_EQ(RunShell(std::string("'") + CMAKE_PROGRAM + "' --install '" + kBuild + "' --prefix '" +
+                           prefix.path + "' 2>&1",
+                       &log),
+              0)
+        << log;
+    ExpectManualPagesIn(prefix.File("share/man/man1"));
+    EXPECT_TRUE(FileExists(prefix.File("share/doc/cairnlog/README.md")));
+    EXPECT_TRUE(FileExists(prefix.File("share/doc/cairnlog/examples/wicklow-way.txt")));
+    ExpectProgramsRunFrom(prefix.File("bin"));
+}
+
+TEST(Install, DebianPackageUnpacksAndRuns) {
+    ScratchDir scratch;
+    std::string log;
+    ASSERT_EQ(RunShell(std::string("'") + CPACK_PROGRAM + "' --config '" + kBuild +
+                           "/CPackConfig.cmake' -B '" + scratch.File("package") + "' 2>&1",
+                       &log),
+              0)
+        << log;
+    std::string deb;
+    ASSERT_EQ(RunShell("ls '" + scratch.path + "'/package/*.deb", &deb), 0) << log;
+    deb.erase(deb.find('\n'));
+
+    std::string fields;
+    ASSERT_EQ(RunShell("dpkg-deb -f '" + deb + "' Package Version", &fields), 0);
+    EXPECT_EQ(fields, std::string("Package: cairnlog\nVersion: ") + PACKAGE_VERSION + "\n");
+    std::string depends;
+    ASSERT_EQ(RunShell("dpkg-deb -f '" + deb + "' Depends", &depends), 0);
+    EXPECT_NE(depends.find("zlib1g"), std::string::npos) << depends;
+
+    std::string root = scratch.File("root");
+    ASSERT_EQ(RunShell("dpkg -x '" + deb + "' '" + root + "' 2>&1", &log), 0) << log;
+    ExpectManualPagesIn(root + "/usr/share/man/man1");
+    ExpectProgramsRunFrom(root + "/usr/bin");
+}
+
+}  // namespace
