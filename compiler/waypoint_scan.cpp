@@ -17,57 +17,38 @@ int IsOtherSpace(char c) { return c == '\t' || c == '\n' || c == '\v' || c == '\
 // matching failure, with nothing consumed.
 int MayStartNumber(char c) { return IsDigit(c) || std::strchr("+-.iInN", c) != nullptr; }
 
-// Powers of ten that a double holds exactly: 10^22 = 2^22 * 5^22 is the last
-// whose odd part, 5^22, fits in 53 bits.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kMaxExactPower = 22;
-constexpr uint64_t kMaxExactInteger = uint64_t{1} << 53;  // every integer up to it is a double
-
-// The plain decimal in [start, end), -?digits(.digits)?, when its digits
-// make an exact double and its decimals an exact power of ten: then one
-// division, rounded correctly as IEEE division is, gives the very double a
-// correctly rounding strtod gives. Returns 0 for the numbers beyond that.
-int TakeExactQuotient(const char* start, const char* end, double& number) {
-    const char* p = start;
-    bool negative = *p == '-';
-    if (negative) ++p;
-    uint64_t digits = 0;
-    int decimals = -1;  // none until the point
-    for (; p < end; ++p) {
-        if (*p == '.') {
-            decimals = 0;
-            continue;
-        }
-        if (digits > kMaxExactInteger / 10) return 0;  // also keeps the sum below from overflowing
-        digits = digits * 10 + static_cast<uint64_t>(*p - '0');
-        if (decimals >= 0) ++decimals;
-    }
-    if (digits > kMaxExactInteger || decimals > kMaxExactPower) return 0;
-    double quotient = static_cast<double>(digits) / kExactPowersOfTen[decimals < 0 ? 0 : decimals];
-    number = negative ? -quotient : quotient;
-    return 1;
-}
+// Up to 15 digits make an integer below 10^15 < 2^53, which a double holds
+// exactly, and 10^15 is a double exactly too. One division of the two is
+// then rounded correctly, as IEEE division is, and gives the very double
+// that a correctly rounding strtod gives for the decimal.
+constexpr int kExactDigits = 15;
+constexpr double kExactPowersOfTen[kExactDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // Reads a plain decimal, -?digits(.digits)?, ended by a blank or the end,
 // from *p. Returns 1 and moves *p past it; 0 when the field is anything else.
 int TakePlainNumber(const char*& p, double& number) {
     const char* q = p;
-    if (*q == '-') ++q;
+    const bool negative = *q == '-';
+    if (negative) ++q;
     if (!IsDigit(*q)) return 0;
-    while (IsDigit(*q)) ++q;
+    uint64_t digits = 0;  // wraps for very long numbers, which from_chars reads instead
+    int count = 0;
+    int decimals = 0;
+    for (; IsDigit(*q); ++q, ++count) digits = digits * 10 + static_cast<uint64_t>(*q - '0');
     if (*q == '.') {
         ++q;
         if (!IsDigit(*q)) return 0;
-        while (IsDigit(*q)) ++q;
+        for (; IsDigit(*q); ++q, ++count, ++decimals) digits = digits * 10 + static_cast<uint64_t>(*q - '0');
     }
     if (*q != ' ' && *q != '\0') return 0;
-    if (TakeExactQuotient(p, q, number)) {
-        p = q;
-        return 1;
+    if (count <= kExactDigits) {
+        const double quotient = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+        number = negative ? -quotient : quotient;
+    } else {
+        std::from_chars_result result = std::from_chars(p, q, number);
+        if (result.ec != std::errc() || result.ptr != q) return 0;
     }
-    std::from_chars_result result = std::from_chars(p, q, number);
-    if (result.ec != std::errc() || result.ptr != q) return 0;
     p = q;
     return 1;
 }
@@ -82,13 +63,10 @@ const char* SkipSpaces(const char* p) {
 // Anything out of the way is left to sscanf itself, so that both ways give
 // identical results.
 int QuickScanWaypointFields(const char* data, WaypointFields& fields) {
-    const char* p = data;
-    size_t length = 0;
-    while (*p && *p != ' ') {
-        if (IsOtherSpace(*p)) return kScanUnsure;
-        ++p;
-        ++length;
-    }
+    // The ID runs to a blank or the end; any other white space is sscanf's.
+    size_t length = std::strcspn(data, " \t\n\v\f\r");
+    const char* p = data + length;
+    if (*p != ' ' && *p != '\0') return kScanUnsure;
     if (length == 0 || length > static_cast<size_t>(kLinePieceMax)) return kScanUnsure;
     std::memcpy(fields.Id, data, length);
     fields.Id[length] = '\0';
