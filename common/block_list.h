@@ -1,7 +1,7 @@
 // A list of records that only grows at its end, held in large blocks of
 // kBlockRecords records: a record never moves once made, as in a deque, but
-// a million of them take a few hundred blocks rather than a third of a
-// million small nodes, and an index reaches its record by a shift and a mask.
+// a million of them take a few dozen blocks rather than a third of a
+// million small nodes.
 #pragma once
 
 #include <cstddef>
@@ -16,20 +16,20 @@ struct BlockList {
     // Records are dropped with their blocks, never destroyed one by one.
     static_assert(std::is_trivially_destructible_v<T>, "records must need no destructor");
 
-    static constexpr size_t kBlockShift = 15;
-    static constexpr size_t kBlockRecords = size_t{1} << kBlockShift;  // 4 MiB of 128-byte records
+    static constexpr size_t kBlockBytes = 2 * kHugePageBytes;
+    static constexpr size_t kBlockRecords = kBlockBytes / sizeof(T);
 
     std::vector<LargeBlock> Blocks;
     size_t Count = 0;
 
     T& operator[](size_t index) {
-        return reinterpret_cast<T*>(Blocks[index >> kBlockShift].get())[index & (kBlockRecords - 1)];
+        return reinterpret_cast<T*>(Blocks[index / kBlockRecords].get())[index % kBlockRecords];
     }
     const T& operator[](size_t index) const { return const_cast<BlockList&>(*this)[index]; }
 
     // A new value-initialised record at the end.
     T& emplace_back() {
-        if (Count == Blocks.size() * kBlockRecords) Blocks.push_back(MakeLargeBlock(kBlockRecords * sizeof(T)));
+        if (Count == Blocks.size() * kBlockRecords) Blocks.push_back(MakeLargeBlock(kBlockBytes));
         T* record = &(*this)[Count];
         ++Count;
         return *new (record) T();

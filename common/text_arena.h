@@ -19,3 +19,7 @@ struct TextArena {
 // A copy of text in the arena, without a terminating NUL. An empty text takes
 // no room.
 std::string_view KeepText(TextArena& arena, std::string_view text);
+
+// A copy of text in the arena with a terminating NUL, for a text read as a
+// C string.
+const char* KeepCString(TextArena& arena, std::string_view text);

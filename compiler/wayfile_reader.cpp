@@ -51,8 +51,7 @@ void ReadWaypointLine(const char* data, RunState& run) {
         run.FailFlag = 1;
         idLength = kWayIdMax;
     }
-    std::memcpy(waypoint.WayID, fields.Id, idLength);
-    waypoint.WayID[idLength] = '\0';
+    waypoint.WayID = KeepCString(run.Texts, std::string_view(fields.Id, idLength));
     if (count >= 3 && (!std::isfinite(fields.Lat) || !std::isfinite(fields.Long))) {
         std::fprintf(stderr, "Oops, Lat or Long is not a finite number in %s, line %d\n", wayFile, run.LineNo);
         run.FailFlag = 1;

@@ -23,10 +23,11 @@ constexpr int kSymbolEntries = 27;    // entry 0 default, 1..26 letters a..z
 constexpr int kSquareLettersMax = 2;  // two letters on the OSGB grid, one on the Irish grid
 
 // One waypoint line of the WayFile. A million of them are held at once, so
-// the fields are ordered and sized to fill 128 bytes without padding.
+// the texts live in the run's Texts and the fields are ordered and sized to
+// leave no padding.
 struct Waypoint {
-    char WayID[kWayIdMax + 1] = {};
-    std::string_view Desc;            // in the run's Texts; no trailing blanks, at most kDescMax
+    const char* WayID = "";           // at most kWayIdMax characters
+    std::string_view Desc;            // no trailing blanks, at most kDescMax
     double Lat = 0.0;                 // WGS-84 degrees, as read
     double Long = 0.0;
     double Elev = 0.0;                // as read, 0 when the line gave none
@@ -43,7 +44,7 @@ struct Waypoint {
     uint8_t HasDistance = 0;          // flag: Distance holds a value
     uint8_t HasGrade = 0;             // flag: Grade holds a value
 };
-static_assert(sizeof(Waypoint) == 128, "a block of the list holds a whole number of huge pages");
+static_assert(sizeof(Waypoint) == 104, "no padding in the record");
 
 // Records in file order. They never move as the list grows, so the tail
 // stays valid and a million waypoints are never copied.
@@ -115,7 +116,7 @@ struct RunState {
     Settings settings;
     SymbolTable symbols;
 
-    TextArena Texts;                  // the waypoints' descriptions
+    TextArena Texts;                  // the waypoints' IDs and descriptions
     WaypointList Waypoints;
     int WaypointCount = 0;
     BoundingBox Bounds;

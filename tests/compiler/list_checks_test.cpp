@@ -12,7 +12,7 @@ namespace {
 
 void Add(RunState& run, const char* id, double lat, double lon) {
     Waypoint& w = run.Waypoints.emplace_back();
-    std::snprintf(w.WayID, sizeof w.WayID, "%s", id);
+    w.WayID = KeepCString(run.Texts, id);
     w.Lat = lat;
     w.Long = lon;
     ++run.WaypointCount;
