@@ -14,6 +14,11 @@ constexpr int kShiftMax = 120;           // beyond it the value is too small for
 
 __extension__ typedef unsigned __int128 Wide;  // GCC and Clang: 128-bit products
 
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 char* Slow(char* out, double value, int places) {
     return out + std::snprintf(out, kFixedTextMax + 1, "%.*f", places, value);
 }
@@ -38,15 +43,32 @@ char* FormatFixed(char* out, double value, int places) {
     if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
     if (quotient >> 64 != 0) return Slow(out, value, places);
 
+    // The quotient's digits, two at a time from the right, with zeros in
+    // front until there is one before the point.
     char digits[24];
-    int count = 0;
-    for (uint64_t rest = static_cast<uint64_t>(quotient); rest != 0 || count <= places; rest /= 10) {
-        digits[count++] = static_cast<char>('0' + rest % 10);
+    char* const end = digits + sizeof digits;
+    char* first = end;
+    uint64_t rest = static_cast<uint64_t>(quotient);
+    for (; rest >= 100; rest /= 100) {
+        first -= 2;
+        std::memcpy(first, kDigitPairs + 2 * (rest % 100), 2);
     }
+    if (rest >= 10) {
+        first -= 2;
+        std::memcpy(first, kDigitPairs + 2 * rest, 2);
+    } else {
+        *--first = static_cast<char>('0' + rest);
+    }
+    while (end - first <= places) *--first = '0';
+
     if (bits >> 63) *out++ = '-';
-    while (count > 0) {
-        *out++ = digits[--count];
-        if (count == places && places > 0) *out++ = '.';
+    const size_t whole = static_cast<size_t>(end - first - places);
+    std::memcpy(out, first, whole);
+    out += whole;
+    if (places > 0) {
+        *out++ = '.';
+        std::memcpy(out, first + whole, static_cast<size_t>(places));
+        out += places;
     }
     return out;
 }
