@@ -28,8 +28,9 @@ void WidenBounds(const Waypoint& waypoint, RunState& run) {
 }  // namespace
 
 void CleanLine(char* line) {
-    CutAtLineEnd(line);
-    CutAtChar(line, '|');
+    // The line end and the comment cut in one scan: the text ends at its
+    // first CR, LF or "|", whichever comes first.
+    line[std::strcspn(line, "\r\n|")] = '\0';
     TrimTrailingBlanks(line);
     ReplaceChar(line, '\t');
 }
