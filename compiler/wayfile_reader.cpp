@@ -63,7 +63,7 @@ void ReadWaypointLine(const char* data, RunState& run) {
 
     // data is never longer than kLinePieceMax, so the description is never
     // cut and the checks below may read it where it stands.
-    const char* desc = SkipFields(data, count > 0 ? count : 0);
+    const char* desc = fields.Rest;
     waypoint.Desc = KeepText(run.Texts, std::string_view(desc, strnlen(desc, kDescMax)));
 
     ++run.WaypointCount;

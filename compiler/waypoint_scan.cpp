@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text_line.h"
+
 namespace {
 
 int IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -75,25 +77,28 @@ int QuickScanWaypointFields(const char* data, WaypointFields& fields) {
     int count = 1;
     for (double* number : numbers) {
         p = SkipSpaces(p);
-        if (*p == '\0') return count;  // input ends: the conversions so far
+        if (*p == '\0') break;  // input ends: the conversions so far
         if (IsOtherSpace(*p)) return kScanUnsure;
-        if (!MayStartNumber(*p)) return count;  // matching failure
+        if (!MayStartNumber(*p)) break;  // matching failure
         if (!TakePlainNumber(p, *number)) return kScanUnsure;
         ++count;
     }
+    // Every field ended at a blank or the end, so this is where SkipFields
+    // over count fields would land.
+    fields.Rest = SkipBlanks(p);
     return count;
 }
 
 int ScanWaypointFields(const char* data, WaypointFields& fields) {
     int count = QuickScanWaypointFields(data, fields);
-    if (count == kScanUnsure) {
-        fields = WaypointFields{};
-        // The width keeps the ID inside its buffer; data is never longer.
-        count = std::sscanf(data, "%254s %lf %lf %lf", fields.Id, &fields.Lat, &fields.Long, &fields.Elev);
-    }
+    if (count != kScanUnsure) return count;  // plain decimals are all finite
+    fields = WaypointFields{};
+    // The width keeps the ID inside its buffer; data is never longer.
+    count = std::sscanf(data, "%254s %lf %lf %lf", fields.Id, &fields.Lat, &fields.Long, &fields.Elev);
     if (count == 4 && !std::isfinite(fields.Elev)) {
         fields.Elev = 0.0;
         count = 3;
     }
+    fields.Rest = SkipFields(data, count > 0 ? count : 0);
     return count;
 }
