@@ -1,6 +1,7 @@
 #include "gpx_writer.h"
 
 #include "fixed_format.h"
+#include "line_batch.h"
 #include "output_file.h"
 #include "put_text.h"
 
@@ -46,13 +47,13 @@ int GpxWriteHeader(std::FILE* file, const RunState& run) {
     return StreamStatus(file);
 }
 
-int GpxWriteWaypoint(std::FILE* file, const SymbolTable& symbols, const Waypoint& waypoint) {
+int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint) {
     // The line as "<wpt lat="%.6f" lon="%.6f"><ele>%.0f</ele><name>%s</name>
     // <cmt>%s</cmt><desc>%s</desc><sym>%s</sym></wpt>" would print it, put
-    // together in one buffer and written with one call: a million waypoints
-    // through fprintf, or through a write per piece, take longer.
-    char line[3 * kFixedTextMax + kWayIdMax + 2 * kDescMax + kSymNameMax + 128];
-    char* out = PutText(line, "<wpt lat=\"");
+    // together in the batch: a million waypoints through fprintf, or through
+    // a write per piece, take longer.
+    constexpr size_t kLineMax = 3 * kFixedTextMax + kWayIdMax + 2 * kDescMax + kSymNameMax + 128;
+    char* out = PutText(LineRoom(batch, kLineMax), "<wpt lat=\"");
     out = FormatFixed(out, waypoint.Lat, 6);
     out = PutText(out, "\" lon=\"");
     out = FormatFixed(out, waypoint.Long, 6);
@@ -67,8 +68,8 @@ int GpxWriteWaypoint(std::FILE* file, const SymbolTable& symbols, const Waypoint
     out = PutText(out, "</desc><sym>");
     out = PutText(out, SymbolFor(symbols, waypoint));
     out = PutText(out, "</sym></wpt>\r\n");
-    std::fwrite(line, 1, static_cast<size_t>(out - line), file);
-    return StreamStatus(file);
+    LineDone(batch, out);
+    return StreamStatus(batch.File);
 }
 
 int GpxWriteTrailer(std::FILE* file) {
@@ -84,10 +85,12 @@ int WriteGpxFile(const RunState& run) {
     }
     std::setvbuf(file, nullptr, _IOFBF, kLargeOutputBuffer);
     int failed = GpxWriteHeader(file, run);
+    LineBatch batch = MakeLineBatch(file);
     for (auto waypoint = run.Waypoints.begin(); !failed && waypoint != run.Waypoints.end();
          ++waypoint) {
-        failed = GpxWriteWaypoint(file, run.symbols, *waypoint);
+        failed = GpxWriteWaypoint(batch, run.symbols, *waypoint);
     }
+    if (!failed) failed = WriteLineBatch(batch);
     if (!failed) failed = GpxWriteTrailer(file);
     if (CloseOutputFile(file) != 0) failed = 1;
     if (failed) {
