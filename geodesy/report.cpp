@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "line_batch.h"
 #include "output_file.h"
 #include "put_text.h"
 #include "report_format.h"
@@ -54,13 +55,12 @@ int WriteReport(std::FILE* file, const RunState& run) {
     std::fprintf(file, "#\tWP\t  WGS-Lat\t  WGS-Lon\t Elev\t%s\t%s\tGrade\tDescription\r\n",
                  irish ? "Irish-Grid" : "OSGB-Grid",
                  run.settings.DistanceUnits == kUnitsMiles ? "  Miles" : "    KM");
-    char row[kRowMax];
+    LineBatch batch = MakeLineBatch(file);
     int item = 0;
     for (const Waypoint& waypoint : run.Waypoints) {
-        const char* end = FormatRow(row, ++item, waypoint, irish);
-        std::fwrite(row, 1, static_cast<size_t>(end - row), file);
+        LineDone(batch, FormatRow(LineRoom(batch, kRowMax), ++item, waypoint, irish));
     }
-    return std::ferror(file) ? 1 : 0;
+    return WriteLineBatch(batch);
 }
 
 int WriteReportFile(const RunState& run) {
