@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <new>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "large_block.h"
@@ -22,17 +23,26 @@ struct BlockList {
     std::vector<LargeBlock> Blocks;
     size_t Count = 0;
 
-    T& operator[](size_t index) {
-        return reinterpret_cast<T*>(Blocks[index / kBlockRecords].get())[index % kBlockRecords];
+    BlockList() = default;
+    // A list handed on leaves an empty list behind.
+    BlockList(BlockList&& other) noexcept : Blocks(std::move(other.Blocks)), Count(std::exchange(other.Count, 0)) {}
+    BlockList& operator=(BlockList&& other) noexcept {
+        Blocks = std::move(other.Blocks);
+        Count = std::exchange(other.Count, 0);
+        return *this;
     }
-    const T& operator[](size_t index) const { return const_cast<BlockList&>(*this)[index]; }
+
+    // Where the record of index lies, made or not.
+    T* Place(size_t index) const {
+        return reinterpret_cast<T*>(Blocks[index / kBlockRecords].get()) + index % kBlockRecords;
+    }
+    T& operator[](size_t index) { return *Place(index); }
+    const T& operator[](size_t index) const { return *Place(index); }
 
     // A new value-initialised record at the end.
     T& emplace_back() {
         if (Count == Blocks.size() * kBlockRecords) Blocks.push_back(MakeLargeBlock(kBlockBytes));
-        T* record = &(*this)[Count];
-        ++Count;
-        return *new (record) T();
+        return *new (Place(Count++)) T();
     }
     void push_back(const T& record) { emplace_back() = record; }
 

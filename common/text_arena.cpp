@@ -12,7 +12,7 @@ namespace {
 
 // Room for bytes at the end of the last block, in a new block when it lacks them.
 char* TakeRoom(TextArena& arena, size_t bytes) {
-    if (arena.Capacity - arena.Used < bytes) {
+    if (arena.Blocks.empty() || arena.Capacity - arena.Used < bytes) {
         arena.Capacity = bytes > kTextBlockBytes ? bytes : kTextBlockBytes;
         arena.Blocks.push_back(MakeLargeBlock(arena.Capacity));
         arena.Used = 0;
