@@ -39,7 +39,7 @@ TEST(BlockList, RecordsKeepTheirPlaceAndOrderAcrossBlocks) {
 
     BlockList<Record> moved = std::move(list);  // a run is handed on whole
     EXPECT_EQ(&moved[count - 1], places[count - 1]);
-    EXPECT_TRUE(list.empty());  // NOLINT: what a list handed on leaves behind
+    EXPECT_TRUE(list.empty());  // what a list handed on leaves behind
     moved.push_back(Record{7, "copy"});
     EXPECT_EQ(moved.back().Number, 7);
     EXPECT_STREQ(moved.back().Name, "copy");
