@@ -1,15 +1,18 @@
 // Lines put together straight in a large buffer and handed to stdio a
 // buffer at a time, for the writers of a million lines: one fwrite per
-// megabyte instead of one per line, and no copy of a line on its way.
+// quarter megabyte instead of one per line, and no copy of a line on its
+// way, as stdio writes a block that large itself.
 #pragma once
 
 #include <cstddef>
 #include <cstdio>
-#include <vector>
+#include <memory>
+
+constexpr size_t kLineBatchBytes = size_t{256} << 10;
 
 struct LineBatch {
     std::FILE* File;
-    std::vector<char> Text;  // the lines not yet handed to stdio, Used bytes of it
+    std::unique_ptr<char[]> Text;  // kLineBatchBytes; the lines not yet handed to stdio, Used bytes of it
     size_t Used = 0;
 };
 

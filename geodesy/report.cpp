@@ -69,7 +69,6 @@ int WriteReportFile(const RunState& run) {
         std::fprintf(stderr, "Can't open report file %s for write\n", run.RptFilename);
         return 1;
     }
-    std::setvbuf(file, nullptr, _IOFBF, kLargeOutputBuffer);
     int failed = WriteReport(file, run);
     if (CloseOutputFile(file) != 0) failed = 1;
     if (failed) std::fprintf(stderr, "Oops, can't write %s\n", run.RptFilename);

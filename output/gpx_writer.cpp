@@ -83,7 +83,6 @@ int WriteGpxFile(const RunState& run) {
         std::fprintf(stderr, "Can't open GPX file %s for write\n", run.GpxFilename);
         return 1;
     }
-    std::setvbuf(file, nullptr, _IOFBF, kLargeOutputBuffer);
     int failed = GpxWriteHeader(file, run);
     LineBatch batch = MakeLineBatch(file);
     for (auto waypoint = run.Waypoints.begin(); !failed && waypoint != run.Waypoints.end();

@@ -26,6 +26,7 @@ const char* const kUsageText[] = {
 };
 
 constexpr const char* kOutputExtension = ".gpx";
+constexpr size_t kTrackBufferSize = 1 << 20;  // bytes of output buffer; a million points make 60 MB
 constexpr const char kByteOrderMark[] = "\xEF\xBB\xBF";  // UTF-8 encoding of U+FEFF
 
 int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
@@ -166,7 +167,7 @@ int RunStileline(int argc, char** argv) {
         std::fprintf(stderr, "can't open output file %s\n", run.OutputName);
         return 1;
     }
-    std::setvbuf(out, nullptr, _IOFBF, kLargeOutputBuffer);
+    std::setvbuf(out, nullptr, _IOFBF, kTrackBufferSize);
     TrackResult result = ConvertTrack(in, out, run);
     std::fclose(in);
     if (CloseOutputFile(out) != 0 || result == kTrackWriteError) {
