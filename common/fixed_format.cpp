@@ -29,7 +29,14 @@ char* FormatFixed(char* out, double value, int places) {
     uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     int field = static_cast<int>((bits >> kMantissaBits) & kExponentAllOnes);
-    if (field == 0 || field == kExponentAllOnes) return Slow(out, value, places);  // 0, tiny, inf, nan
+    if (value == 0.0) {  // a distance at the start of every segment; -0 keeps its sign
+        if (bits >> 63) *out++ = '-';
+        *out++ = '0';
+        if (places > 0) *out++ = '.';
+        for (int i = 0; i < places; ++i) *out++ = '0';
+        return out;
+    }
+    if (field == 0 || field == kExponentAllOnes) return Slow(out, value, places);  // tiny, inf, nan
     uint64_t mantissa = (bits & ((uint64_t{1} << kMantissaBits) - 1)) | (uint64_t{1} << kMantissaBits);
     int shift = kExponentBias - field;  // value = mantissa / 2^shift
     if (shift < 0 || shift > kShiftMax) return Slow(out, value, places);
