@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "datum_transform.h"
 #include "grid_letters.h"
@@ -17,6 +18,28 @@ bool IsWgs84Position(double latDeg, double lonDeg) {
     return latDeg >= -90.0 && latDeg <= 90.0 && lonDeg >= -180.0 && lonDeg <= 180.0;
 }
 
+// Projects a waypoint from its position on the grid's datum (none when it
+// has no WGS-84 position) and stores its grid reference, or prints the
+// out-of-grid message. Returns 1 when it is outside the grid.
+int PlaceOnGrid(Waypoint& waypoint, const GeodeticPosition* onDatum, const GridParams& grid,
+                const std::string& wayFilename) {
+    GridPoint point = {0.0, 0.0, 1};
+    if (onDatum != nullptr) point = ProjectToGrid(onDatum->latDeg, onDatum->lonDeg, grid);
+    if (point.status != 0) {
+        std::fprintf(stderr, grid.outsideMessage, waypoint.WayID, waypoint.LineNo, wayFilename.c_str());
+        return 1;
+    }
+    waypoint.GridE = point.eastingM;
+    waypoint.GridN = point.northingM;
+    const GridSquare square = LetterSquare(point.eastingM, point.northingM, *grid.squares);
+    if (square.status == 0) {
+        std::memcpy(waypoint.SquareLetters, square.letters, sizeof waypoint.SquareLetters);
+        waypoint.SquareE = square.eastingM;
+        waypoint.SquareN = square.northingM;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int ConvertToGrid(RunState& run) {
@@ -24,8 +47,8 @@ int ConvertToGrid(RunState& run) {
     WaypointList& list = run.Waypoints;
     int errors = 0;
     // Waypoints go through the datum shift in twos, so that their latitude
-    // refinements interleave; then each is projected, checked and stored in
-    // file order. A place not filled by a real position holds the origin.
+    // refinements interleave; then each is placed on the grid in file order.
+    // A place in the pair not taken by a real position holds the origin.
     for (size_t first = 0; first < list.size(); first += 2) {
         const size_t count = list.size() - first < 2 ? 1 : 2;
         double lat[2] = {0.0, 0.0}, lon[2] = {0.0, 0.0}, height[2] = {0.0, 0.0};
@@ -43,25 +66,10 @@ int ConvertToGrid(RunState& run) {
         TransformDatumPair(lat, lon, height, grid.helmert, grid.ellipsoid, onDatum);
 
         for (size_t k = 0; k < count; ++k) {
-            Waypoint& waypoint = list[first + k];
-            GridPoint point = {0.0, 0.0, 1};
-            if (isPosition[k]) point = ProjectToGrid(onDatum[k].latDeg, onDatum[k].lonDeg, grid);
-            if (point.status != 0) {
-                std::fprintf(stderr, grid.outsideMessage, waypoint.WayID, waypoint.LineNo,
-                             run.WayFilename.c_str());
-                if (++errors == kMaxGridErrors) {
-                    std::fprintf(stderr, "Oops, too many errors, aborting\n");
-                    return errors;
-                }
-                continue;
-            }
-            waypoint.GridE = point.eastingM;
-            waypoint.GridN = point.northingM;
-            const GridSquare square = LetterSquare(point.eastingM, point.northingM, *grid.squares);
-            if (square.status == 0) {
-                std::memcpy(waypoint.SquareLetters, square.letters, sizeof waypoint.SquareLetters);
-                waypoint.SquareE = square.eastingM;
-                waypoint.SquareN = square.northingM;
+            if (PlaceOnGrid(list[first + k], isPosition[k] ? &onDatum[k] : nullptr, grid, run.WayFilename) &&
+                ++errors == kMaxGridErrors) {
+                std::fprintf(stderr, "Oops, too many errors, aborting\n");
+                return errors;
             }
         }
     }

@@ -7,8 +7,9 @@
 
 namespace {
 
-// Room for a row: the numbers, the ID, the description and the fixed texts.
-constexpr int kRowMax = 7 * kReportNumberMax + kWayIdMax + kSquareLettersMax + kDescMax + 32;
+// Room for a row: its eight numbers, the ID, the letters, the description
+// and the tabs and line end.
+constexpr int kRowMax = 8 * kReportNumberMax + kWayIdMax + kSquareLettersMax + kDescMax + 32;
 
 // One row: position, grid reference, distance, grade and description, nine
 // fields like the header. Returns the end of the row.
