@@ -70,7 +70,8 @@ size_t PartitionOf(uint64_t hash) { return static_cast<size_t>(hash >> (64 - kPa
 using EntryList = std::vector<Entry, LargeBlockAllocator<Entry>>;
 using NextLinks = std::vector<int32_t, LargeBlockAllocator<int32_t>>;
 
-// For each waypoint, the index of the next one with an equal key, or kNone.
+// For each waypoint, the index of the next one with an equal key, or kNone;
+// no links at all (an empty list) when every key is unique, the usual case.
 // When pairs is given it receives the number of pairs of equal keys.
 template <typename Key>
 NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
@@ -85,7 +86,7 @@ NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
         entries[filled[PartitionOf(hash)]++] = {static_cast<int32_t>(i), static_cast<uint32_t>(hash)};
     }
 
-    NextLinks next(count, kNone);
+    NextLinks next;
     long long equalPairs = 0;
     std::vector<Slot> table;
     for (size_t p = 0; p < kPartitions; ++p) {
@@ -101,7 +102,10 @@ NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
                 at = (at + 1) & mask;
             }
             Slot& slot = table[at];
-            if (slot.latest != kNone) next[slot.latest] = entry.index;
+            if (slot.latest != kNone) {
+                if (next.empty()) next.assign(count, kNone);
+                next[slot.latest] = entry.index;
+            }
             slot.latest = entry.index;
             slot.tag = entry.tag;
             equalPairs += slot.seen++;
@@ -116,6 +120,7 @@ NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
 int CheckDuplicateIds(const RunState& run) {
     const WaypointList& list = run.Waypoints;
     NextLinks next = LinkEqualKeys<IdKey>(list, nullptr);
+    if (next.empty()) return 0;
     int reported = 0;
     for (size_t first = 0; first < list.size(); ++first) {
         for (int32_t second = next[first]; second != kNone; second = next[second]) {
@@ -130,6 +135,7 @@ long long CountDuplicatePositions(const RunState& run) {
     const WaypointList& list = run.Waypoints;
     long long pairs = 0;
     NextLinks next = LinkEqualKeys<PositionKey>(list, &pairs);
+    if (next.empty()) return 0;
     int noted = 0;
     for (size_t first = 0; first < list.size() && noted < kMaxDuplicatePositionNotes; ++first) {
         for (int32_t second = next[first]; second != kNone && noted < kMaxDuplicatePositionNotes;
