@@ -2,8 +2,8 @@
 // million numbers: the same bytes as printf's "%.Nf" in the C locale.
 #pragma once
 
-constexpr int kFixedPlacesMax = 6;       // decimals FormatFixed takes
-constexpr int kFixedTextMax = 330;       // bytes of the longest "%.6f" text (1.8e308)
+constexpr int kFixedPlacesMax = 7;       // decimals FormatFixed takes (the report prints 7)
+constexpr int kFixedTextMax = 330;       // bytes of the longest "%.7f" text (-1.8e308: 318)
 
 // Writes value with places (0 to kFixedPlacesMax) decimals to out, exactly
 // as std::snprintf(out, size, "%.*f", places, value) would: the exact

@@ -6,13 +6,22 @@ namespace {
 
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
+// The bytes FirstBadChar finds, one table entry a byte: every ID and
+// description of a WayFile passes through it.
+struct BadBytes {
+    bool bad[256];
+    constexpr BadBytes() : bad() {
+        for (int c = 0; c < 256; ++c) bad[c] = c < 32 || c > 126 || c == '&' || c == '<' || c == '>';
+    }
+};
+constexpr BadBytes kBadBytes;
+
 }  // namespace
 
 int FirstBadChar(const char* text) {
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        if (*p < 32 || *p > 126 || *p == '&' || *p == '<' || *p == '>') return *p;
-    }
-    return 0;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p && !kBadBytes.bad[*p]) ++p;
+    return *p;
 }
 
 int DirectiveNameIs(const char* text, const char* name, const char* followers) {
@@ -77,15 +86,15 @@ char* LowerCaseInPlace(char* text) {
     return text;
 }
 
+// Both scan with strchr, which reads many bytes a step: every WayFile line
+// passes through them.
 void CutAtChar(char* text, int c) {
-    *FindCharOrEnd(text, c) = '\0';
+    if (char* found = std::strchr(text, c)) *found = '\0';
 }
 
 void ReplaceChar(char* text, int c) {
     if (c == '\0') return;
-    for (char* p = text; *p; ++p) {
-        if (*p == static_cast<char>(c)) *p = ' ';
-    }
+    for (char* p = std::strchr(text, c); p != nullptr; p = std::strchr(p + 1, c)) *p = ' ';
 }
 
 const char* FindExtension(const char* name) {

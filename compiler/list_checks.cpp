@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "large_block.h"
+
 namespace {
 
 constexpr int kMaxDuplicateIdMessages = 12;
@@ -48,41 +50,66 @@ struct Slot {
     int32_t seen = 0;
 };
 
-// For each waypoint, the index of the next one with an equal key, or kNone.
+// A waypoint sorted into its partition, with the low half of its hash.
+struct Entry {
+    int32_t index;
+    uint32_t tag;
+};
+
+// One table for a million waypoints would be tens of megabytes read at
+// random: nearly every waypoint a cache and TLB miss. So the waypoints are
+// first sorted by the top bits of their hash into partitions, in file order
+// within each, and each partition gets a table of its own that stays in the
+// cache.
+constexpr int kPartitionBits = 8;
+constexpr size_t kPartitions = size_t{1} << kPartitionBits;
+
+size_t PartitionOf(uint64_t hash) { return static_cast<size_t>(hash >> (64 - kPartitionBits)); }
+
+// The arrays that grow with the list lie on huge pages.
+using EntryList = std::vector<Entry, LargeBlockAllocator<Entry>>;
+using NextLinks = std::vector<int32_t, LargeBlockAllocator<int32_t>>;
+
+// For each waypoint, the index of the next one with an equal key, or kNone;
+// no links at all (an empty list) when every key is unique, the usual case.
 // When pairs is given it receives the number of pairs of equal keys.
 template <typename Key>
-std::vector<int32_t> LinkEqualKeys(const WaypointList& list, long long* pairs) {
-    size_t count = list.size();
-    size_t slots = 2;
-    while (slots < 2 * count) slots *= 2;  // at most half full
-    size_t mask = slots - 1;
-    std::vector<Slot> table(slots);
-    std::vector<int32_t> next(count, kNone);
-    // Hashes are taken kLookAhead records ahead, so that each table slot is
-    // fetched from memory well before it is needed.
-    constexpr size_t kLookAhead = 16;
-    uint64_t ahead[kLookAhead];
-    for (size_t i = 0; i < count && i < kLookAhead; ++i) ahead[i] = Key::Hash(list[i]);
-    long long equalPairs = 0;
+NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
+    const size_t count = list.size();
+    std::vector<size_t> start(kPartitions + 1, 0);  // partition p holds entries start[p] .. start[p + 1]
+    for (const Waypoint& waypoint : list) ++start[PartitionOf(Key::Hash(waypoint)) + 1];
+    for (size_t p = 0; p < kPartitions; ++p) start[p + 1] += start[p];
+    EntryList entries(count);
+    std::vector<size_t> filled(start.begin(), start.end() - 1);
     for (size_t i = 0; i < count; ++i) {
-        uint64_t hash = ahead[i % kLookAhead];
-        if (i + kLookAhead < count) {
-            uint64_t later = Key::Hash(list[i + kLookAhead]);
-            ahead[i % kLookAhead] = later;
-            __builtin_prefetch(&table[later & mask]);
+        const uint64_t hash = Key::Hash(list[i]);
+        entries[filled[PartitionOf(hash)]++] = {static_cast<int32_t>(i), static_cast<uint32_t>(hash)};
+    }
+
+    NextLinks next;
+    long long equalPairs = 0;
+    std::vector<Slot> table;
+    for (size_t p = 0; p < kPartitions; ++p) {
+        size_t slots = 2;
+        while (slots < 2 * (start[p + 1] - start[p])) slots *= 2;  // at most half full
+        const size_t mask = slots - 1;
+        table.assign(slots, Slot{});
+        for (size_t e = start[p]; e < start[p + 1]; ++e) {
+            const Entry entry = entries[e];
+            size_t at = entry.tag & mask;
+            while (table[at].latest != kNone &&
+                   (table[at].tag != entry.tag || !Key::Equal(list[table[at].latest], list[entry.index]))) {
+                at = (at + 1) & mask;
+            }
+            Slot& slot = table[at];
+            if (slot.latest != kNone) {
+                if (next.empty()) next.assign(count, kNone);
+                next[slot.latest] = entry.index;
+            }
+            slot.latest = entry.index;
+            slot.tag = entry.tag;
+            equalPairs += slot.seen++;
         }
-        const Waypoint& waypoint = list[i];
-        uint32_t tag = static_cast<uint32_t>(hash >> 32);
-        size_t at = hash & mask;
-        while (table[at].latest != kNone &&
-               (table[at].tag != tag || !Key::Equal(list[table[at].latest], waypoint))) {
-            at = (at + 1) & mask;
-        }
-        Slot& slot = table[at];
-        if (slot.latest != kNone) next[slot.latest] = static_cast<int32_t>(i);
-        slot.latest = static_cast<int32_t>(i);
-        slot.tag = tag;
-        equalPairs += slot.seen++;
     }
     if (pairs) *pairs = equalPairs;
     return next;
@@ -92,7 +119,8 @@ std::vector<int32_t> LinkEqualKeys(const WaypointList& list, long long* pairs) {
 
 int CheckDuplicateIds(const RunState& run) {
     const WaypointList& list = run.Waypoints;
-    std::vector<int32_t> next = LinkEqualKeys<IdKey>(list, nullptr);
+    NextLinks next = LinkEqualKeys<IdKey>(list, nullptr);
+    if (next.empty()) return 0;
     int reported = 0;
     for (size_t first = 0; first < list.size(); ++first) {
         for (int32_t second = next[first]; second != kNone; second = next[second]) {
@@ -106,7 +134,8 @@ int CheckDuplicateIds(const RunState& run) {
 long long CountDuplicatePositions(const RunState& run) {
     const WaypointList& list = run.Waypoints;
     long long pairs = 0;
-    std::vector<int32_t> next = LinkEqualKeys<PositionKey>(list, &pairs);
+    NextLinks next = LinkEqualKeys<PositionKey>(list, &pairs);
+    if (next.empty()) return 0;
     int noted = 0;
     for (size_t first = 0; first < list.size() && noted < kMaxDuplicatePositionNotes; ++first) {
         for (int32_t second = next[first]; second != kNone && noted < kMaxDuplicatePositionNotes;

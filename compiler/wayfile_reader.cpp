@@ -28,8 +28,9 @@ void WidenBounds(const Waypoint& waypoint, RunState& run) {
 }  // namespace
 
 void CleanLine(char* line) {
-    CutAtLineEnd(line);
-    CutAtChar(line, '|');
+    // The line end and the comment cut in one scan: the text ends at its
+    // first CR, LF or "|", whichever comes first.
+    line[std::strcspn(line, "\r\n|")] = '\0';
     TrimTrailingBlanks(line);
     ReplaceChar(line, '\t');
 }
@@ -51,8 +52,7 @@ void ReadWaypointLine(const char* data, RunState& run) {
         run.FailFlag = 1;
         idLength = kWayIdMax;
     }
-    std::memcpy(waypoint.WayID, fields.Id, idLength);
-    waypoint.WayID[idLength] = '\0';
+    waypoint.WayID = KeepCString(run.Texts, std::string_view(fields.Id, idLength));
     if (count >= 3 && (!std::isfinite(fields.Lat) || !std::isfinite(fields.Long))) {
         std::fprintf(stderr, "Oops, Lat or Long is not a finite number in %s, line %d\n", wayFile, run.LineNo);
         run.FailFlag = 1;
@@ -61,8 +61,10 @@ void ReadWaypointLine(const char* data, RunState& run) {
     waypoint.Long = fields.Long;
     waypoint.Elev = fields.Elev;
 
-    const char* desc = SkipFields(data, count > 0 ? count : 0);
-    waypoint.Desc.assign(desc, strnlen(desc, kDescMax));
+    // data is never longer than kLinePieceMax, so the description is never
+    // cut and the checks below may read it where it stands.
+    const char* desc = fields.Rest;
+    waypoint.Desc = KeepText(run.Texts, std::string_view(desc, strnlen(desc, kDescMax)));
 
     ++run.WaypointCount;
     WidenBounds(waypoint, run);
@@ -71,7 +73,7 @@ void ReadWaypointLine(const char* data, RunState& run) {
         std::fprintf(stderr, "Oops, unprintable character '%c' in ID of %s, line %d\n", bad, wayFile, run.LineNo);
         run.FailFlag = 1;
     }
-    if (int bad = FirstBadChar(waypoint.Desc.c_str())) {
+    if (int bad = FirstBadChar(desc)) {
         std::fprintf(stderr, "Oops, unprintable character '%c' in description of %s, line %d\n", bad, wayFile,
                      run.LineNo);
         run.FailFlag = 1;

@@ -6,8 +6,11 @@
 
 #include <cstdint>
 #include <ctime>
-#include <deque>
 #include <string>
+#include <string_view>
+
+#include "block_list.h"
+#include "text_arena.h"
 
 constexpr int kWayIdMax = 31;         // characters in an ID
 constexpr int kDescMax = 255;         // characters in a description
@@ -17,30 +20,35 @@ constexpr int kFilenameMax = 255;     // characters in an output name
 constexpr int kLinePieceMax = 254;    // bytes taken by one read of a line
 constexpr int kSymbolEntries = 27;    // entry 0 default, 1..26 letters a..z
 
-// One waypoint line of the WayFile.
+constexpr int kSquareLettersMax = 2;  // two letters on the OSGB grid, one on the Irish grid
+
+// One waypoint line of the WayFile. A million of them are held at once, so
+// the texts live in the run's Texts and the fields are ordered and sized to
+// leave no padding.
 struct Waypoint {
-    char WayID[kWayIdMax + 1] = {};
-    std::string Desc;                 // no trailing blanks, at most kDescMax
-    int32_t SegmentStart = 0;         // a distance run begins here
-    int32_t LineNo = 0;               // 1-based WayFile line number
-    int32_t HasDistance = 0;
-    int32_t HasGrade = 0;
-    double GridN = 0.0;               // grid northing, metres, unrounded
-    double GridE = 0.0;               // grid easting, metres, unrounded
-    int32_t SquareN = 0;              // whole metres within the 100 km square
-    int32_t SquareE = 0;
-    char SquareLetters[8] = {};
+    const char* WayID = "";           // at most kWayIdMax characters
+    std::string_view Desc;            // no trailing blanks, at most kDescMax
     double Lat = 0.0;                 // WGS-84 degrees, as read
     double Long = 0.0;
     double Elev = 0.0;                // as read, 0 when the line gave none
+    double GridN = 0.0;               // grid northing, metres, unrounded
+    double GridE = 0.0;               // grid easting, metres, unrounded
     double Distance = -1.0;           // accumulated, in the distance units
     double Grade = 0.0;               // percent
+    int32_t LineNo = 0;               // 1-based WayFile line number
     int32_t RowSpan = 1;              // guide rows: itself plus blank rows after it
+    int32_t SquareN = 0;              // whole metres within the 100 km square
+    int32_t SquareE = 0;
+    char SquareLetters[kSquareLettersMax + 1] = {};
+    uint8_t SegmentStart = 0;         // flag: a distance run begins here
+    uint8_t HasDistance = 0;          // flag: Distance holds a value
+    uint8_t HasGrade = 0;             // flag: Grade holds a value
 };
+static_assert(sizeof(Waypoint) == 104, "no padding in the record");
 
-// Records in file order. A deque never moves its records as it grows, so the
-// tail stays valid and a million waypoints are never copied.
-using WaypointList = std::deque<Waypoint>;
+// Records in file order. They never move as the list grows, so the tail
+// stays valid and a million waypoints are never copied.
+using WaypointList = BlockList<Waypoint>;
 
 struct BoundingBox {
     double MinLat = 0.0;
@@ -108,6 +116,7 @@ struct RunState {
     Settings settings;
     SymbolTable symbols;
 
+    TextArena Texts;                  // the waypoints' IDs and descriptions
     WaypointList Waypoints;
     int WaypointCount = 0;
     BoundingBox Bounds;

@@ -2,8 +2,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+
+#include "text_line.h"
 
 namespace {
 
@@ -16,21 +19,38 @@ int IsOtherSpace(char c) { return c == '\t' || c == '\n' || c == '\v' || c == '\
 // matching failure, with nothing consumed.
 int MayStartNumber(char c) { return IsDigit(c) || std::strchr("+-.iInN", c) != nullptr; }
 
+// Up to 15 digits make an integer below 10^15 < 2^53, which a double holds
+// exactly, and 10^15 is a double exactly too. One division of the two is
+// then rounded correctly, as IEEE division is, and gives the very double
+// that a correctly rounding strtod gives for the decimal.
+constexpr int kExactDigits = 15;
+constexpr double kExactPowersOfTen[kExactDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 // Reads a plain decimal, -?digits(.digits)?, ended by a blank or the end,
 // from *p. Returns 1 and moves *p past it; 0 when the field is anything else.
 int TakePlainNumber(const char*& p, double& number) {
     const char* q = p;
-    if (*q == '-') ++q;
+    const bool negative = *q == '-';
+    if (negative) ++q;
     if (!IsDigit(*q)) return 0;
-    while (IsDigit(*q)) ++q;
+    uint64_t digits = 0;  // wraps for very long numbers, which from_chars reads instead
+    int count = 0;
+    int decimals = 0;
+    for (; IsDigit(*q); ++q, ++count) digits = digits * 10 + static_cast<uint64_t>(*q - '0');
     if (*q == '.') {
         ++q;
         if (!IsDigit(*q)) return 0;
-        while (IsDigit(*q)) ++q;
+        for (; IsDigit(*q); ++q, ++count, ++decimals) digits = digits * 10 + static_cast<uint64_t>(*q - '0');
     }
     if (*q != ' ' && *q != '\0') return 0;
-    std::from_chars_result result = std::from_chars(p, q, number);
-    if (result.ec != std::errc() || result.ptr != q) return 0;
+    if (count <= kExactDigits) {
+        const double quotient = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+        number = negative ? -quotient : quotient;
+    } else {
+        std::from_chars_result result = std::from_chars(p, q, number);
+        if (result.ec != std::errc() || result.ptr != q) return 0;
+    }
     p = q;
     return 1;
 }
@@ -45,13 +65,10 @@ const char* SkipSpaces(const char* p) {
 // Anything out of the way is left to sscanf itself, so that both ways give
 // identical results.
 int QuickScanWaypointFields(const char* data, WaypointFields& fields) {
-    const char* p = data;
-    size_t length = 0;
-    while (*p && *p != ' ') {
-        if (IsOtherSpace(*p)) return kScanUnsure;
-        ++p;
-        ++length;
-    }
+    // The ID runs to a blank or the end; any other white space is sscanf's.
+    size_t length = std::strcspn(data, " \t\n\v\f\r");
+    const char* p = data + length;
+    if (*p != ' ' && *p != '\0') return kScanUnsure;
     if (length == 0 || length > static_cast<size_t>(kLinePieceMax)) return kScanUnsure;
     std::memcpy(fields.Id, data, length);
     fields.Id[length] = '\0';
@@ -60,25 +77,28 @@ int QuickScanWaypointFields(const char* data, WaypointFields& fields) {
     int count = 1;
     for (double* number : numbers) {
         p = SkipSpaces(p);
-        if (*p == '\0') return count;  // input ends: the conversions so far
+        if (*p == '\0') break;  // input ends: the conversions so far
         if (IsOtherSpace(*p)) return kScanUnsure;
-        if (!MayStartNumber(*p)) return count;  // matching failure
+        if (!MayStartNumber(*p)) break;  // matching failure
         if (!TakePlainNumber(p, *number)) return kScanUnsure;
         ++count;
     }
+    // Every field ended at a blank or the end, so this is where SkipFields
+    // over count fields would land.
+    fields.Rest = SkipBlanks(p);
     return count;
 }
 
 int ScanWaypointFields(const char* data, WaypointFields& fields) {
     int count = QuickScanWaypointFields(data, fields);
-    if (count == kScanUnsure) {
-        fields = WaypointFields{};
-        // The width keeps the ID inside its buffer; data is never longer.
-        count = std::sscanf(data, "%254s %lf %lf %lf", fields.Id, &fields.Lat, &fields.Long, &fields.Elev);
-    }
+    if (count != kScanUnsure) return count;  // plain decimals are all finite
+    fields = WaypointFields{};
+    // The width keeps the ID inside its buffer; data is never longer.
+    count = std::sscanf(data, "%254s %lf %lf %lf", fields.Id, &fields.Lat, &fields.Long, &fields.Elev);
     if (count == 4 && !std::isfinite(fields.Elev)) {
         fields.Elev = 0.0;
         count = 3;
     }
+    fields.Rest = SkipFields(data, count > 0 ? count : 0);
     return count;
 }

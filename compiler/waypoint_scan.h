@@ -11,16 +11,19 @@ struct WaypointFields {
     double Lat = 0.0;                 // degrees
     double Long = 0.0;                // degrees
     double Elev = 0.0;                // as written, 0 when absent
+    const char* Rest = nullptr;       // the text after the fields converted and the blanks after them
 };
 
 // The quick scan's answer when it leaves the line to sscanf.
 constexpr int kScanUnsure = -2;
 
 // The usual line (an ID, then plain decimals such as -2.125) read without
-// sscanf: the count sscanf would give, or kScanUnsure for anything else.
+// sscanf: the count sscanf would give, with Rest as below, or kScanUnsure
+// for anything else.
 int QuickScanWaypointFields(const char* data, WaypointFields& fields);
 
 // data is a cleaned line of at most kLinePieceMax bytes. Returns the number
 // of fields converted (0 to 4, or -1 when data holds nothing but white space);
-// fields not converted keep their zero values.
+// fields not converted keep their zero values. Rest is where the description
+// starts: SkipFields over data by the count converted.
 int ScanWaypointFields(const char* data, WaypointFields& fields);

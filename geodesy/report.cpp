@@ -1,48 +1,52 @@
 #include "report.h"
 
-#include <string>
-
+#include "line_batch.h"
 #include "output_file.h"
+#include "put_text.h"
 #include "report_format.h"
 
 namespace {
 
+// Room for a row: its eight numbers, the ID, the letters, the description
+// and the tabs and line end.
+constexpr int kRowMax = 8 * kReportNumberMax + kWayIdMax + kSquareLettersMax + kDescMax + 32;
+
 // One row: position, grid reference, distance, grade and description, nine
-// fields like the header.
-void FormatRow(std::string& row, int item, const Waypoint& waypoint, bool irish) {
-    AppendInteger(row, item, 0);
-    row += '\t';
-    row += waypoint.WayID;
-    row += '\t';
-    AppendFixed(row, waypoint.Lat, 12, 7);
-    row += '\t';
-    AppendFixed(row, waypoint.Long, 12, 7);
-    row += '\t';
-    AppendFixed(row, waypoint.Elev, 5, 0);
-    row += '\t';
+// fields like the header. Returns the end of the row.
+char* FormatRow(char* out, int item, const Waypoint& waypoint, bool irish) {
+    out = PutInteger(out, item, 0);
+    *out++ = '\t';
+    out = PutText(out, waypoint.WayID);
+    *out++ = '\t';
+    out = PutFixed(out, waypoint.Lat, 12, 7);
+    *out++ = '\t';
+    out = PutFixed(out, waypoint.Long, 12, 7);
+    *out++ = '\t';
+    out = PutFixed(out, waypoint.Elev, 5, 0);
+    *out++ = '\t';
     // The OSGB grid by square letters and figures within the square, the
     // Irish grid by its full easting and northing.
     if (irish) {
-        AppendFixed(row, waypoint.GridE, 6, 0, true);
-        row += '/';
-        AppendFixed(row, waypoint.GridN, 6, 0, true);
+        out = PutFixed(out, waypoint.GridE, 6, 0, true);
+        *out++ = '/';
+        out = PutFixed(out, waypoint.GridN, 6, 0, true);
     } else {
-        row += waypoint.SquareLetters;
-        row += ':';
-        AppendInteger(row, waypoint.SquareE, 5, true);
-        row += '/';
-        AppendInteger(row, waypoint.SquareN, 5, true);
+        out = PutText(out, waypoint.SquareLetters);
+        *out++ = ':';
+        out = PutInteger(out, waypoint.SquareE, 5, true);
+        *out++ = '/';
+        out = PutInteger(out, waypoint.SquareN, 5, true);
     }
-    row += '\t';
-    if (waypoint.HasDistance) AppendFixed(row, waypoint.Distance, 7, 2);
-    row += '\t';
+    *out++ = '\t';
+    if (waypoint.HasDistance) out = PutFixed(out, waypoint.Distance, 7, 2);
+    *out++ = '\t';
     if (waypoint.HasGrade) {
-        AppendFixed(row, waypoint.Grade, 4, 0);
-        row += '%';
+        out = PutFixed(out, waypoint.Grade, 4, 0);
+        *out++ = '%';
     }
-    row += '\t';
-    row += waypoint.Desc;
-    row += "\r\n";
+    *out++ = '\t';
+    out = PutText(out, waypoint.Desc);
+    return PutText(out, "\r\n");
 }
 
 }  // namespace
@@ -52,14 +56,12 @@ int WriteReport(std::FILE* file, const RunState& run) {
     std::fprintf(file, "#\tWP\t  WGS-Lat\t  WGS-Lon\t Elev\t%s\t%s\tGrade\tDescription\r\n",
                  irish ? "Irish-Grid" : "OSGB-Grid",
                  run.settings.DistanceUnits == kUnitsMiles ? "  Miles" : "    KM");
-    std::string row;
+    LineBatch batch = MakeLineBatch(file);
     int item = 0;
     for (const Waypoint& waypoint : run.Waypoints) {
-        row.clear();
-        FormatRow(row, ++item, waypoint, irish);
-        std::fwrite(row.data(), 1, row.size(), file);
+        LineDone(batch, FormatRow(LineRoom(batch, kRowMax), ++item, waypoint, irish));
     }
-    return std::ferror(file) ? 1 : 0;
+    return WriteLineBatch(batch);
 }
 
 int WriteReportFile(const RunState& run) {

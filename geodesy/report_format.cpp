@@ -2,39 +2,34 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 // Pads digits (an optional sign, then the rest) out to width: blanks before
 // the sign, or zeros after it.
-void AppendPadded(std::string& out, const char* text, size_t length, int width, bool zeroPad) {
+char* PutPadded(char* out, const char* text, size_t length, int width, bool zeroPad) {
     const size_t padding = width > 0 && length < static_cast<size_t>(width) ? width - length : 0;
-    if (zeroPad && padding > 0) {
-        const size_t signLength = text[0] == '-' ? 1 : 0;
-        out.append(text, signLength);
-        out.append(padding, '0');
-        out.append(text + signLength, length - signLength);
-    } else {
-        out.append(padding, ' ');
-        out.append(text, length);
-    }
+    const size_t signLength = zeroPad && text[0] == '-' ? 1 : 0;
+    std::memcpy(out, text, signLength);
+    out += signLength;
+    std::memset(out, zeroPad ? '0' : ' ', padding);
+    out += padding;
+    std::memcpy(out, text + signLength, length - signLength);
+    return out + (length - signLength);
 }
 
 }  // namespace
 
-void AppendFixed(std::string& out, double value, int width, int precision, bool zeroPad) {
-    // Room for the largest double in fixed notation (309 digits) and the
-    // fraction; to_chars rounds exactly, as printf does.
-    char text[400];
-    const std::to_chars_result result =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, precision);
-    const size_t length = result.ec == std::errc() ? static_cast<size_t>(result.ptr - text) : 0;
+char* PutFixed(char* out, double value, int width, int precision, bool zeroPad) {
+    char text[kFixedTextMax + 1];
+    const size_t length = static_cast<size_t>(FormatFixed(text, value, precision) - text);
     // printf never pads infinity or NaN with zeros.
-    AppendPadded(out, text, length, width, zeroPad && std::isfinite(value));
+    return PutPadded(out, text, length, width, zeroPad && std::isfinite(value));
 }
 
-void AppendInteger(std::string& out, long value, int width, bool zeroPad) {
+char* PutInteger(char* out, long value, int width, bool zeroPad) {
     char text[24];
     const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
-    AppendPadded(out, text, static_cast<size_t>(result.ptr - text), width, zeroPad);
+    return PutPadded(out, text, static_cast<size_t>(result.ptr - text), width, zeroPad);
 }

@@ -16,6 +16,10 @@ int LetterEntry(char letter) { return (letter | 0x20) - 'a' + 1; }
 // The ID after its first character holds one number and nothing more: the
 // same number a "%lf" conversion reads (sign, digits, point, exponent).
 bool IsOneNumber(const char* text) {
+    // Digits alone, the usual case, need no strtod to tell.
+    const char* digit = text;
+    while (*digit >= '0' && *digit <= '9') ++digit;
+    if (digit != text && *digit == '\0') return true;
     char* end = nullptr;
     std::strtod(text, &end);
     return end != text && *end == '\0';

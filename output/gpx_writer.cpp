@@ -1,9 +1,9 @@
 #include "gpx_writer.h"
 
-#include <cstring>
-
 #include "fixed_format.h"
+#include "line_batch.h"
 #include "output_file.h"
+#include "put_text.h"
 
 namespace {
 
@@ -11,16 +11,7 @@ namespace {
 constexpr const char* kMakerSite = "https://www.tessaron.example";
 constexpr const char* kMakerName = "Tessaron Engineering";
 
-constexpr size_t kGpxBufferSize = 1 << 20;  // bytes; a million waypoints make 150 MB
-
 int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
-
-// Copies text to out; returns the end of the copy.
-char* Put(char* out, const char* text) {
-    size_t length = std::strlen(text);
-    std::memcpy(out, text, length);
-    return out + length;
-}
 
 }  // namespace
 
@@ -56,30 +47,29 @@ int GpxWriteHeader(std::FILE* file, const RunState& run) {
     return StreamStatus(file);
 }
 
-int GpxWriteWaypoint(std::FILE* file, const SymbolTable& symbols, const Waypoint& waypoint) {
+int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint) {
     // The line as "<wpt lat="%.6f" lon="%.6f"><ele>%.0f</ele><name>%s</name>
     // <cmt>%s</cmt><desc>%s</desc><sym>%s</sym></wpt>" would print it, put
-    // together in buffers: a million waypoints through fprintf take longer.
-    char head[3 * (kFixedTextMax + 1) + kWayIdMax + 64];
-    char* out = Put(head, "<wpt lat=\"");
+    // together in the batch: a million waypoints through fprintf, or through
+    // a write per piece, take longer.
+    constexpr size_t kLineMax = 3 * kFixedTextMax + kWayIdMax + 2 * kDescMax + kSymNameMax + 128;
+    char* out = PutText(LineRoom(batch, kLineMax), "<wpt lat=\"");
     out = FormatFixed(out, waypoint.Lat, 6);
-    out = Put(out, "\" lon=\"");
+    out = PutText(out, "\" lon=\"");
     out = FormatFixed(out, waypoint.Long, 6);
-    out = Put(out, "\"><ele>");
+    out = PutText(out, "\"><ele>");
     out = FormatFixed(out, waypoint.Elev, 0);
-    out = Put(out, "</ele><name>");
-    out = Put(out, waypoint.WayID);
-    out = Put(out, "</name><cmt>");
-    std::fwrite(head, 1, static_cast<size_t>(out - head), file);
-    std::fwrite(waypoint.Desc.data(), 1, waypoint.Desc.size(), file);
-    std::fputs("</cmt><desc>", file);
-    std::fwrite(waypoint.Desc.data(), 1, waypoint.Desc.size(), file);
-    char tail[kSymNameMax + 64];
-    out = Put(tail, "</desc><sym>");
-    out = Put(out, SymbolFor(symbols, waypoint));
-    out = Put(out, "</sym></wpt>\r\n");
-    std::fwrite(tail, 1, static_cast<size_t>(out - tail), file);
-    return StreamStatus(file);
+    out = PutText(out, "</ele><name>");
+    out = PutText(out, waypoint.WayID);
+    out = PutText(out, "</name><cmt>");
+    out = PutText(out, waypoint.Desc);
+    out = PutText(out, "</cmt><desc>");
+    out = PutText(out, waypoint.Desc);
+    out = PutText(out, "</desc><sym>");
+    out = PutText(out, SymbolFor(symbols, waypoint));
+    out = PutText(out, "</sym></wpt>\r\n");
+    LineDone(batch, out);
+    return StreamStatus(batch.File);
 }
 
 int GpxWriteTrailer(std::FILE* file) {
@@ -93,12 +83,13 @@ int WriteGpxFile(const RunState& run) {
         std::fprintf(stderr, "Can't open GPX file %s for write\n", run.GpxFilename);
         return 1;
     }
-    std::setvbuf(file, nullptr, _IOFBF, kGpxBufferSize);
     int failed = GpxWriteHeader(file, run);
+    LineBatch batch = MakeLineBatch(file);
     for (auto waypoint = run.Waypoints.begin(); !failed && waypoint != run.Waypoints.end();
          ++waypoint) {
-        failed = GpxWriteWaypoint(file, run.symbols, *waypoint);
+        failed = GpxWriteWaypoint(batch, run.symbols, *waypoint);
     }
+    if (!failed) failed = WriteLineBatch(batch);
     if (!failed) failed = GpxWriteTrailer(file);
     if (CloseOutputFile(file) != 0) failed = 1;
     if (failed) {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "line_batch.h"
 #include "waypoint.h"
 
 // The GPS symbol name for a waypoint: that of the first letter of its ID,
@@ -13,8 +14,9 @@ const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint);
 
 // The writers return 0 while every write to file has succeeded so far and
 // 1 once one has failed, so that a caller can stop at the first failure.
+// The waypoint lines go through a batch, written out before the trailer.
 int GpxWriteHeader(std::FILE* file, const RunState& run);
-int GpxWriteWaypoint(std::FILE* file, const SymbolTable& symbols, const Waypoint& waypoint);
+int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint);
 int GpxWriteTrailer(std::FILE* file);
 
 // Writes the whole file run.GpxFilename, replacing any old one. Returns 0,

@@ -1,6 +1,7 @@
 #include "guide_rows.h"
 
 #include <cstdio>
+#include <string>
 
 #include "guide_row_texts.h"
 
@@ -39,7 +40,7 @@ void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const RunState& run
     }
 
     GuideDescLines lines;
-    SplitGuideDescription(pdf, waypoint.Desc, layout.DescLimit, lines);
+    SplitGuideDescription(pdf, std::string(waypoint.Desc), layout.DescLimit, lines);
     if (lines.TooWide) {
         std::fprintf(stderr, "Oops, Waypoint guide description too long, line %d of %s\n", waypoint.LineNo,
                      run.WayFilename.c_str());

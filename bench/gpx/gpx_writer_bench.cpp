@@ -19,11 +19,13 @@ int main(int argc, char** argv) {
     MakeRunTimestamp(run);
     for (long i = 0; i < count; ++i) {
         Waypoint waypoint;
-        std::snprintf(waypoint.WayID, sizeof waypoint.WayID, "W%07ld", i);
+        char id[kWayIdMax + 1];
+        std::snprintf(id, sizeof id, "W%07ld", i);
+        waypoint.WayID = KeepCString(run.Texts, id);
         waypoint.Lat = 50 + static_cast<double>(i % 1000) * 0.001;
         waypoint.Long = -5 + static_cast<double>(i / 1000) * 0.001;
         waypoint.Elev = static_cast<double>(i % 900);
-        waypoint.Desc = "Point " + std::to_string(i);
+        waypoint.Desc = KeepText(run.Texts, "Point " + std::to_string(i));
         run.Waypoints.push_back(waypoint);
     }
     run.WaypointCount = static_cast<int>(count);

@@ -39,7 +39,9 @@ void FillRun(RunState& run, int count, const char* output) {
     for (int i = 1; i <= count; ++i) {
         run.Waypoints.emplace_back();
         Waypoint& waypoint = run.Waypoints.back();
-        std::snprintf(waypoint.WayID, sizeof waypoint.WayID, "W%d", i % 100000);
+        char id[16];
+        std::snprintf(id, sizeof id, "W%d", i % 100000);
+        waypoint.WayID = KeepCString(run.Texts, id);
         waypoint.Desc = kDescriptions[i % 6];
         waypoint.LineNo = i;
         std::snprintf(waypoint.SquareLetters, sizeof waypoint.SquareLetters, "NY");

@@ -12,7 +12,7 @@ namespace {
 
 void Add(RunState& run, const char* id, double lat, double lon) {
     Waypoint& w = run.Waypoints.emplace_back();
-    std::snprintf(w.WayID, sizeof w.WayID, "%s", id);
+    w.WayID = KeepCString(run.Texts, id);
     w.Lat = lat;
     w.Long = lon;
     ++run.WaypointCount;
@@ -123,9 +123,11 @@ TEST(ListChecks, HashedChecksMatchThePairwiseWalk) {
     for (int trial = 0; trial < 300; ++trial) {
         RunState run;
         PrepareRun(run);
-        int count = 1 + static_cast<int>(random() % 60);
-        int ids = 1 + static_cast<int>(random() % 40);
-        int places = 1 + static_cast<int>(random() % 40);
+        // Now and then a list long enough to fill every partition's table.
+        const bool longList = trial % 50 == 0;
+        int count = longList ? 3000 : 1 + static_cast<int>(random() % 60);
+        int ids = longList ? 2500 : 1 + static_cast<int>(random() % 40);
+        int places = longList ? 2800 : 1 + static_cast<int>(random() % 40);
         for (int i = 0; i < count; ++i) {
             std::string id = (random() % 2 ? "C" : "c") + std::to_string(random() % ids);
             int place = static_cast<int>(random() % places);

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "text_line.h"
 #include "waypoint_scan.h"
 
 namespace {
@@ -35,6 +36,7 @@ void ExpectLikeScanf(const std::string& line) {
     ExpectSameBits(fields.Lat, expected.Lat, "Lat");
     ExpectSameBits(fields.Long, expected.Long, "Long");
     ExpectSameBits(fields.Elev, expected.Elev, "Elev");
+    EXPECT_EQ(fields.Rest, SkipFields(line.c_str(), expectedCount > 0 ? expectedCount : 0));
 
     // The quick scan alone, where it answers.
     WaypointFields quick;
@@ -47,6 +49,7 @@ void ExpectLikeScanf(const std::string& line) {
     ExpectSameBits(quick.Lat, expected.Lat, "quick Lat");
     ExpectSameBits(quick.Long, expected.Long, "quick Long");
     ExpectSameBits(quick.Elev, expected.Elev, "quick Elev");
+    EXPECT_EQ(quick.Rest, SkipFields(line.c_str(), expectedCount));
 }
 
 TEST(QuickScanWaypointFields, AnswersForTheUsualLines) {
@@ -72,6 +75,10 @@ TEST(ScanWaypointFields, ChosenOddLines) {
         "C001 0.1000000000000000055511151231257827021181583404541015625 2 3",
         "C001 9007199254740993 -9007199254740993 2.5000000000000001",
         "C001 54.5 -2.1 120 more 7 8",
+        // Either side of the 15 digits read by one exact division.
+        "C001 999999999999999 -0.00000000000001 1.23456789012345",
+        "C001 9999999999999999 -0.000000000000001 12345678.9012345678",
+        "C001 -0.000000000000000 0.9007199254740993 900719925474099.3",
     };
     for (const char* line : lines) ExpectLikeScanf(line);
     ExpectLikeScanf("C001 " + std::string(240, '9') + " 1 2");
@@ -87,7 +94,7 @@ TEST(ScanWaypointFields, RandomLinesFromOddPieces) {
                             "nan", "NaN(7)", "nan(", "Nant", "n", "i", "x", "Stile", "&", "\xc3\xa9", "00012.50",
                             "12345678901234567890", "0.30000000000000004", "1.5.2", "--1", "+-1", "1,5", "7pt",
                             "9.99999999999999999999999e22", "2.4703282292062328e-324"};
-    const char* gaps[] = {" ", " ", " ", "  ", "", "\v", "\f", " \v "};
+    const char* gaps[] = {" ", " ", " ", "  ", "", "\v", "\f", " \v ", "\t", "  \t "};
     std::mt19937 random(1862);
     quickAnswers = 0;
     for (int trial = 0; trial < 40000; ++trial) {

@@ -18,15 +18,19 @@ std::string Printf(double value, int width, int precision, bool zeroPad) {
 }
 
 std::string Fixed(double value, int width, int precision, bool zeroPad) {
-    std::string out = "|";
-    AppendFixed(out, value, width, precision, zeroPad);
-    return out.substr(1);
+    char text[kReportNumberMax];
+    return std::string(text, PutFixed(text, value, width, precision, zeroPad));
+}
+
+std::string Integer(long value, int width, bool zeroPad) {
+    char text[kReportNumberMax];
+    return std::string(text, PutInteger(text, value, width, zeroPad));
 }
 
 // The report's own conversions, against printf itself, over values that
 // stress rounding: exact halves, values a hair either side, signs, zeros,
 // huge and non-finite values.
-TEST(AppendFixed, MatchesPrintfOnTheReportConversions) {
+TEST(PutFixed, MatchesPrintfOnTheReportConversions) {
     std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -0.5, -2.5, 0.125, 0.005, 0.015,
                                   9.95, -12.4, 99999.5, 511630.5, 42095.1, 54.5, -2.0,
                                   179.99999995, -0.00000005, 1e15, -1e300,
@@ -57,18 +61,14 @@ TEST(AppendFixed, MatchesPrintfOnTheReportConversions) {
     }
 }
 
-TEST(AppendInteger, MatchesPrintf) {
+TEST(PutInteger, MatchesPrintf) {
     const long values[] = {0, 7, 98, 11631, 99999, -3, 123456, std::numeric_limits<long>::min()};
     for (long value : values) {
         char text[64];
         std::snprintf(text, sizeof text, "%05ld", value);
-        std::string zeroPadded;
-        AppendInteger(zeroPadded, value, 5, true);
-        EXPECT_EQ(zeroPadded, text);
+        EXPECT_EQ(Integer(value, 5, true), text);
         std::snprintf(text, sizeof text, "%ld", value);
-        std::string plain;
-        AppendInteger(plain, value, 0);
-        EXPECT_EQ(plain, text);
+        EXPECT_EQ(Integer(value, 0, false), text);
     }
 }
 

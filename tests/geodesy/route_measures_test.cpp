@@ -40,7 +40,7 @@ TEST(MeasuredWaypoint, LetterAndOneNumberWithARule) {
     };
     for (const auto& c : cases) {
         Waypoint waypoint;
-        std::strcpy(waypoint.WayID, c.id);
+        waypoint.WayID = c.id;
         EXPECT_EQ(MeasuredWaypoint(waypoint, run.symbols), c.measured) << c.id;
     }
 }

@@ -10,11 +10,11 @@
 inline Waypoint& AddWaypoint(RunState& run, const char* id, double latDeg, double lonDeg,
                              double elev = 0.0, const std::string& desc = "") {
     Waypoint& waypoint = run.Waypoints.emplace_back();
-    std::strncpy(waypoint.WayID, id, kWayIdMax);
+    waypoint.WayID = KeepCString(run.Texts, id);
     waypoint.Lat = latDeg;
     waypoint.Long = lonDeg;
     waypoint.Elev = elev;
-    waypoint.Desc = desc;
+    waypoint.Desc = KeepText(run.Texts, desc);
     waypoint.LineNo = ++run.WaypointCount + 1;   // one directive line above
     return waypoint;
 }

@@ -24,7 +24,7 @@ void ExpectValidGpx(const std::string& path) {
 
 Waypoint MakeWaypoint(const char* id, double lat, double lon, double elev, const char* desc) {
     Waypoint waypoint;
-    std::strcpy(waypoint.WayID, id);
+    waypoint.WayID = id;
     waypoint.Lat = lat;
     waypoint.Long = lon;
     waypoint.Elev = elev;

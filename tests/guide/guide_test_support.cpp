@@ -24,8 +24,8 @@ RunState MakeGuideRun(int count, const ScratchDir& dir) {
 Waypoint& AddWaypoint(RunState& run, const std::string& id, const std::string& desc) {
     run.Waypoints.emplace_back();
     Waypoint& waypoint = run.Waypoints.back();
-    std::snprintf(waypoint.WayID, sizeof waypoint.WayID, "%s", id.c_str());
-    waypoint.Desc = desc;
+    waypoint.WayID = KeepCString(run.Texts, id);
+    waypoint.Desc = KeepText(run.Texts, desc);
     waypoint.LineNo = static_cast<int>(run.Waypoints.size()) + 1;
     std::snprintf(waypoint.SquareLetters, sizeof waypoint.SquareLetters, "NY");
     waypoint.SquareE = 12345;

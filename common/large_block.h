@@ -1,0 +1,44 @@
+// Large zero-filled blocks straight from the kernel, for the records, texts
+// and tables that grow with the number of waypoints. Each block asks to be
+// backed by 2 MiB pages: a million waypoints then cost a few hundred page
+// faults instead of some sixty thousand, and on this kind of machine a page
+// fault costs more than reading the line that needed it.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+constexpr size_t kHugePageBytes = size_t{2} << 20;  // x86-64 transparent huge page
+
+// A zero-filled block of bytes, rounded up to whole huge pages, aligned to a
+// huge page. Like operator new, calls the new handler while memory is
+// exhausted (cairnlog's ends the run with its message) and aborts without one.
+void* AllocateLargeBlock(size_t bytes);
+
+// Returns a block of AllocateLargeBlock(bytes) to the kernel.
+void FreeLargeBlock(void* block, size_t bytes);
+
+// Owns one block and gives it back when it goes.
+struct LargeBlockRelease {
+    size_t bytes;
+    void operator()(char* block) const { FreeLargeBlock(block, bytes); }
+};
+using LargeBlock = std::unique_ptr<char[], LargeBlockRelease>;
+
+inline LargeBlock MakeLargeBlock(size_t bytes) {
+    return LargeBlock(static_cast<char*>(AllocateLargeBlock(bytes)), LargeBlockRelease{bytes});
+}
+
+// For a std::vector of a size known in advance, such as a hash table of a
+// million slots, so that it too lies on huge pages.
+template <typename T>
+struct LargeBlockAllocator {
+    using value_type = T;
+    LargeBlockAllocator() = default;
+    template <typename U>
+    LargeBlockAllocator(const LargeBlockAllocator<U>&) {}
+    T* allocate(size_t count) { return static_cast<T*>(AllocateLargeBlock(count * sizeof(T))); }
+    void deallocate(T* block, size_t count) { FreeLargeBlock(block, count * sizeof(T)); }
+    bool operator==(const LargeBlockAllocator&) const { return true; }
+    bool operator!=(const LargeBlockAllocator&) const { return false; }
+};
