@@ -1,9 +1,9 @@
 // Fuzz target: the hand-made number formatters and scanners that stand in
 // for printf and scanf on the fast paths, held to the C library on every
-// input: FormatFixed against "%.Nf", the report's AppendFixed and
-// AppendInteger against "%W.Pf" and "%Wld", stileline's ScanThreeNumbers
-// against "%lf %lf %lf" and cairnlog's quick waypoint scan against
-// "%s %lf %lf %lf". The first byte picks the pair; the rest is the value
+// input: FormatFixed against "%.Nf", the report's PutFixed and PutInteger
+// against "%W.Pf" and "%Wld", stileline's ScanThreeNumbers against
+// "%lf %lf %lf" and cairnlog's quick waypoint scan against "%s %lf %lf %lf"
+// (and SkipFields for where the description starts). The first byte picks the pair; the rest is the value
 // or the text.
 #include <cmath>
 #include <cstddef>
@@ -16,6 +16,7 @@
 #include "fuzz_check.h"
 #include "number_scan.h"
 #include "report_format.h"
+#include "text_line.h"
 #include "waypoint_scan.h"
 
 namespace {
@@ -70,21 +71,21 @@ void CheckFormatFixed(Bytes& bytes) {
 
 void CheckReportNumbers(Bytes& bytes) {
     std::uint8_t shape = bytes.Take();
-    int width = shape % 24;
+    int width = shape % 13;  // the report's widths go up to 12
     bool zeroPad = shape & 0x80;
-    std::string fast;
-    char slow[512];
+    char fast[kReportNumberMax + 1];
+    char slow[kReportNumberMax + 1];
     if (shape & 0x40) {
         long value = static_cast<long>(bytes.TakeWord());
-        AppendInteger(fast, value, width, zeroPad);
+        *PutInteger(fast, value, width, zeroPad) = '\0';
         std::snprintf(slow, sizeof slow, zeroPad ? "%0*ld" : "%*ld", width, value);
     } else {
         double value = bytes.TakeDouble();
-        int precision = bytes.Take() % 7;
-        AppendFixed(fast, value, width, precision, zeroPad);
+        int precision = bytes.Take() % (kFixedPlacesMax + 1);
+        *PutFixed(fast, value, width, precision, zeroPad) = '\0';
         std::snprintf(slow, sizeof slow, zeroPad ? "%0*.*f" : "%*.*f", width, precision, value);
     }
-    FUZZ_CHECK(fast == slow);
+    FUZZ_CHECK(std::strcmp(fast, slow) == 0);
 }
 
 void CheckTrackScan(Bytes& bytes) {
@@ -109,6 +110,7 @@ void CheckWaypointScan(Bytes& bytes) {
     FUZZ_CHECK(SameDouble(fast.Lat, slow.Lat));
     FUZZ_CHECK(SameDouble(fast.Long, slow.Long));
     FUZZ_CHECK(SameDouble(fast.Elev, slow.Elev));
+    FUZZ_CHECK(fast.Rest == SkipFields(text.c_str(), fastCount));
 }
 
 }  // namespace
