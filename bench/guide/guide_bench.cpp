@@ -4,7 +4,6 @@
 //
 //     guide_bench guide N OUTPUT.pdf
 //     guide_bench zlib N
-#include <sys/resource.h>
 #include <zlib.h>
 
 #include <chrono>
@@ -13,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench_measure.h"
 #include "guide.h"
 #include "guide_columns.h"
 #include "guide_frame.h"
@@ -59,16 +59,6 @@ void FillRun(RunState& run, int count, const char* output) {
         }
     }
     run.WaypointCount = count;
-}
-
-double Seconds(std::chrono::steady_clock::duration elapsed) {
-    return std::chrono::duration<double>(elapsed).count();
-}
-
-long PeakKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 // The guide's pages drawn as WriteGuide draws them, each page's content

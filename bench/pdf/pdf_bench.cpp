@@ -4,7 +4,6 @@
 //
 //     pdf_bench writer PAGES OUTPUT.pdf
 //     pdf_bench zlib PAGES
-#include <sys/resource.h>
 #include <zlib.h>
 
 #include <chrono>
@@ -13,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench_measure.h"
 #include "Pdf.h"
 
 namespace {
@@ -103,16 +103,6 @@ void DrawRows(PdfWriter& pdf, int page) {
             }
         }
     }
-}
-
-double Seconds(std::chrono::steady_clock::duration elapsed) {
-    return std::chrono::duration<double>(elapsed).count();
-}
-
-long PeakKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 }  // namespace
