@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "settings.h"
+#include "guide_layout.h"
 #include "text_line.h"
 
 namespace {
@@ -178,7 +178,7 @@ int TakeKeyword(char* value, int& field, const char* first, int firstCode, const
 
 // Page directives that change how many rows fit in a column.
 int RecomputeRowsIfTaken(int result, RunState& run) {
-    if (result == 0) run.settings.RowsPerColumn = ComputeRowsPerColumn(run.settings);
+    if (result == 0) run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
     return result;
 }
 

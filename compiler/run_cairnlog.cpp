@@ -12,6 +12,7 @@
 #include "convert_to_grid.h"
 #include "gpx_writer.h"
 #include "guide.h"
+#include "guide_layout.h"
 #include "list_checks.h"
 #include "output_names.h"
 #include "report.h"
@@ -46,7 +47,7 @@ std::FILE* OpenWayFile(const RunState& run) {
 int ReadWayFileNamed(RunState& run) {
     std::FILE* file = OpenWayFile(run);
     if (!file) return 1;
-    run.settings.RowsPerColumn = ComputeRowsPerColumn(run.settings);
+    run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
     ReadWayFile(file, run);
     int readFailed = std::ferror(file);
     std::fclose(file);

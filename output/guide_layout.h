@@ -61,7 +61,9 @@ struct GuideLayout {
 
 // trunc((SheetHeight - (Bands + 1) x Borders) / (Bands x FieldHeight) - 1)
 // with Bands = SplitSheet + 1: 24 with the defaults. 0 when the settings
-// give no number in int's range.
+// give no number in int's range. The front end's layout bookkeeping counts
+// rows with it too, so blank rows and new columns land where the guide
+// draws them.
 int GuideRowsPerColumn(const Settings& settings);
 
 // Fills layout from the final settings. A layout with ColumnsAcross or

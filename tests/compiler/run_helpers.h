@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "guide_layout.h"
 #include "settings.h"
 #include "wayfile_reader.h"
 #include "waypoint.h"
@@ -15,7 +16,7 @@
 inline void PrepareRun(RunState& run) {
     run.WayFilename = "walk.txt";
     InitSymbolTable(run.symbols);
-    run.settings.RowsPerColumn = ComputeRowsPerColumn(run.settings);
+    run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
 }
 
 // Reads text as the WayFile of run; returns what went to standard error.

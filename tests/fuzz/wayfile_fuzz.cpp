@@ -9,6 +9,7 @@
 
 #include "fuzz_check.h"
 #include "list_checks.h"
+#include "guide_layout.h"
 #include "settings.h"
 #include "wayfile_reader.h"
 #include "waypoint.h"
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunState run;
     run.WayFilename = "walk.txt";
     InitSymbolTable(run.symbols);
-    run.settings.RowsPerColumn = ComputeRowsPerColumn(run.settings);
+    run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
     ReadWayFile(file, run);
     std::fclose(file);
     CheckRecords(run);
