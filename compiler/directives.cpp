@@ -28,13 +28,6 @@ int Reject(const RunState& run, const char* what) {
     return 1;
 }
 
-int IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-// Symbol table entry of a letter, a..z and A..Z alike.
-SymbolEntry& EntryOfLetter(RunState& run, char letter) {
-    int lower = (letter >= 'A' && letter <= 'Z') ? letter - 'A' + 'a' : letter;
-    return run.symbols.Entries[lower - 'a' + 1];
-}
 
 int StartsWith(const char* value, const char* keyword) {
     return std::strncmp(value, keyword, std::strlen(keyword)) == 0;
@@ -75,12 +68,12 @@ int TakePositiveNumber(const RunState& run, const char* value, double& field, do
 int TakeSym(const char* follower, const char* value, RunState& run) {
     SymbolEntry* entry = &run.symbols.Entries[0];
     if (follower[0] == '.') {
-        if (!IsLetter(follower[1])) {
+        if (SymbolEntryOf(follower[1]) == 0) {
             std::fprintf(stderr, "Illegal #SYM.? directive ALPHA letter '%c', line %d in %s\n",
                          follower[1], run.LineNo, run.WayFilename.c_str());
             return 1;
         }
-        entry = &EntryOfLetter(run, follower[1]);
+        entry = &run.symbols.Entries[SymbolEntryOf(follower[1])];
     }
     if (*value == '\0') {
         std::memmove(entry->SymName, run.symbols.Entries[0].SymName, sizeof entry->SymName);
@@ -101,12 +94,12 @@ int TakeSym(const char* follower, const char* value, RunState& run) {
 
 int TakeSymRule(const char* follower, char* value, RunState& run) {
     if (follower[0] != '.') return Reject(run, "Oops, #SYM_RULE.? directive missing .?");
-    if (!IsLetter(follower[1])) {
+    if (SymbolEntryOf(follower[1]) == 0) {
         std::fprintf(stderr, "Illegal #SYM_RULE.? directive ALPHA letter '%c', line %d in %s\n",
                      follower[1], run.LineNo, run.WayFilename.c_str());
         return 1;
     }
-    int32_t& rule = EntryOfLetter(run, follower[1]).Rule;
+    int32_t& rule = run.symbols.Entries[SymbolEntryOf(follower[1])].Rule;
     LowerCaseInPlace(value);
     if (StartsWith(value, "rule_none")) {
         rule = RULE_NONE;

@@ -1,7 +1,6 @@
 #include "run_cairnlog.h"
 
 #include <malloc.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 #include "gpx_writer.h"
 #include "guide.h"
 #include "guide_layout.h"
+#include "input_file.h"
 #include "list_checks.h"
 #include "output_names.h"
 #include "report.h"
@@ -32,12 +32,7 @@ void OutOfMemory() {
 // be opened. Returns nullptr after the message.
 std::FILE* OpenWayFile(const RunState& run) {
     const char* name = run.WayFilename.c_str();
-    std::FILE* file = std::fopen(name, "r");
-    struct stat status;
-    if (file && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
-        std::fclose(file);
-        file = nullptr;
-    }
+    std::FILE* file = OpenInputFile(name);
     if (!file) std::fprintf(stderr, "can't open WSG84 WaypointFile %s\n", name);
     return file;
 }

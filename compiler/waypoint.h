@@ -73,6 +73,14 @@ struct SymbolTable {
     SymbolEntry Entries[kSymbolEntries];
 };
 
+// The entry a waypoint's first character selects: 1 for a or A up to 26
+// for z or Z; 0, the default entry, for anything else.
+inline int SymbolEntryOf(char c) {
+    if (c >= 'a' && c <= 'z') return c - 'a' + 1;
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+    return 0;
+}
+
 constexpr int kGridOsgb = 1;
 constexpr int kGridIrish = 2;
 constexpr int kUnitsMiles = 0;

@@ -8,11 +8,6 @@ namespace {
 constexpr double kMilesPerMetre = 0.0006214;   // as the report has always used
 constexpr double kKmPerMetre = 0.001;
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-// Symbol table entry of a letter, either case: 1 for a, 26 for z.
-int LetterEntry(char letter) { return (letter | 0x20) - 'a' + 1; }
-
 // The ID after its first character holds one number and nothing more: the
 // same number a "%lf" conversion reads (sign, digits, point, exponent).
 bool IsOneNumber(const char* text) {
@@ -28,9 +23,9 @@ bool IsOneNumber(const char* text) {
 }  // namespace
 
 int MeasuredWaypoint(const Waypoint& waypoint, const SymbolTable& symbols) {
-    const char letter = waypoint.WayID[0];
-    if (!IsAsciiLetter(letter) || !IsOneNumber(waypoint.WayID + 1)) return 0;
-    const int rule = symbols.Entries[LetterEntry(letter)].Rule;
+    const int entry = SymbolEntryOf(waypoint.WayID[0]);
+    if (entry == 0 || !IsOneNumber(waypoint.WayID + 1)) return 0;
+    const int rule = symbols.Entries[entry].Rule;
     return rule == RULE_ALL || rule == RULE_CONTINUOUS;
 }
 
@@ -44,7 +39,7 @@ int MarkSegmentStarts(RunState& run) {
     const Waypoint* previous = nullptr;
     for (Waypoint& waypoint : run.Waypoints) {
         if (!MeasuredWaypoint(waypoint, run.symbols)) continue;
-        const int entry = LetterEntry(waypoint.WayID[0]);
+        const int entry = SymbolEntryOf(waypoint.WayID[0]);
         // A letter's first leg must never be measured from the grid's origin,
         // so its first measured waypoint always starts a run.
         if (!letterSeen[entry]) {
@@ -63,7 +58,7 @@ int AccumulateRoute(RunState& run) {
     const double unitFactor = UnitFactor(run.settings);
     for (Waypoint& waypoint : run.Waypoints) {
         if (!MeasuredWaypoint(waypoint, run.symbols)) continue;
-        SymbolEntry& letter = run.symbols.Entries[LetterEntry(waypoint.WayID[0])];
+        SymbolEntry& letter = run.symbols.Entries[SymbolEntryOf(waypoint.WayID[0])];
         if (waypoint.SegmentStart) {
             letter.SumDistance = 0.0;
             waypoint.Distance = 0.0;

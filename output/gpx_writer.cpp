@@ -16,13 +16,8 @@ int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
 }  // namespace
 
 const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint) {
-    char first = waypoint.WayID[0];
-    if (first >= 'A' && first <= 'Z') first = static_cast<char>(first - 'A' + 'a');
-    if (first >= 'a' && first <= 'z') {
-        const SymbolEntry& entry = symbols.Entries[first - 'a' + 1];
-        if (entry.SymName[0] != '\0') return entry.SymName;
-    }
-    return symbols.Entries[0].SymName;
+    const SymbolEntry& entry = symbols.Entries[SymbolEntryOf(waypoint.WayID[0])];
+    return entry.SymName[0] != '\0' ? entry.SymName : symbols.Entries[0].SymName;
 }
 
 int GpxWriteHeader(std::FILE* file, const RunState& run) {

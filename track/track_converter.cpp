@@ -1,11 +1,10 @@
 #include "track_converter.h"
 
-#include <sys/stat.h>
-
 #include <cmath>
 #include <cstring>
 
 #include "fixed_format.h"
+#include "input_file.h"
 #include "number_scan.h"
 #include "output_file.h"
 #include "print_wrapped.h"
@@ -30,21 +29,6 @@ constexpr size_t kTrackBufferSize = 1 << 20;  // bytes of output buffer; a milli
 constexpr const char kByteOrderMark[] = "\xEF\xBB\xBF";  // UTF-8 encoding of U+FEFF
 
 int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
-
-bool IsDirectory(std::FILE* file) {
-    struct stat info;
-    return ::fstat(::fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// Opens the TrackFile for reading; a directory can't be read as one.
-std::FILE* OpenTrackFile(const char* name) {
-    std::FILE* file = std::fopen(name, "r");
-    if (file && IsDirectory(file)) {
-        std::fclose(file);
-        return nullptr;
-    }
-    return file;
-}
 
 }  // namespace
 
@@ -164,7 +148,7 @@ int RunStileline(int argc, char** argv) {
                      run.OutputName);
         return 1;
     }
-    std::FILE* in = OpenTrackFile(run.TrackFilename);
+    std::FILE* in = OpenInputFile(run.TrackFilename);
     if (!in) {
         std::fprintf(stderr, "can't open WSG84 TrackDataFilename %s\n", run.TrackFilename);
         return 1;

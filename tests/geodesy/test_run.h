@@ -20,5 +20,5 @@ inline Waypoint& AddWaypoint(RunState& run, const char* id, double latDeg, doubl
 }
 
 inline void SetRule(RunState& run, char letter, int rule) {
-    run.symbols.Entries[(letter | 0x20) - 'a' + 1].Rule = rule;
+    run.symbols.Entries[SymbolEntryOf(letter)].Rule = rule;
 }
