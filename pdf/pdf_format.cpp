@@ -1,5 +1,6 @@
 #include "pdf_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -18,14 +19,7 @@ int WriteOverflow(char* dest) {
 }
 
 int WriteUnsigned(char* dest, std::uint64_t value) {
-    char reversed[24];
-    int count = 0;
-    do {
-        reversed[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    for (int i = 0; i < count; ++i) dest[i] = reversed[count - 1 - i];
-    return count;
+    return static_cast<int>(std::to_chars(dest, dest + 20, value).ptr - dest);  // 20 digits hold any uint64
 }
 
 }  // namespace

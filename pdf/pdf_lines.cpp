@@ -27,39 +27,48 @@ bool NearBox(const PdfLineState& box, Point p) {
            p.y >= box.ymin - kEdgeTolerance && p.y <= box.ymax + kEdgeTolerance;
 }
 
+// The line through p0 and p1, neither horizontal nor vertical, both ways:
+// y = m x + b and x = mx y + bx.
+struct LineEquation {
+    double m, b, mx, bx;
+};
+
+LineEquation LineThrough(Point p0, Point p1) {
+    LineEquation line;
+    line.m = (p1.y - p0.y) / (p1.x - p0.x);
+    line.b = p1.y - line.m * p1.x;
+    line.mx = (p1.x - p0.x) / (p1.y - p0.y);
+    line.bx = p1.x - line.mx * p1.y;
+    return line;
+}
+
 // Where the segment p0-p1, with one end inside the box, crosses the edge on
 // the side that outcode (of the outside end) names.
 Point EdgeCrossing(const PdfWriter& pdf, Point p0, Point p1, int outcode) {
     const PdfLineState& box = pdf.line;
     if (p1.x == p0.x) return OntoBox(box, {p1.x, outcode & PDF_OUT_TOP ? box.ymax : box.ymin});
     if (p1.y == p0.y) return OntoBox(box, {outcode & PDF_OUT_RIGHT ? box.xmax : box.xmin, p1.y});
-    double m = (p1.y - p0.y) / (p1.x - p0.x);  // y = m x + b
-    double b = p1.y - m * p1.x;
-    double mx = (p1.x - p0.x) / (p1.y - p0.y);  // x = mx y + bx
-    double bx = p1.x - mx * p1.y;
+    const LineEquation line = LineThrough(p0, p1);
     if (outcode & PDF_OUT_RIGHT) {
-        Point right{box.xmax, m * box.xmax + b};
+        Point right{box.xmax, line.m * box.xmax + line.b};
         if (PdfOutcode(pdf, right.x, right.y) == 0) return right;
     } else if (outcode & PDF_OUT_LEFT) {
-        Point left{box.xmin, m * box.xmin + b};
+        Point left{box.xmin, line.m * box.xmin + line.b};
         if (PdfOutcode(pdf, left.x, left.y) == 0) return left;
     }
     double y = outcode & PDF_OUT_TOP ? box.ymax : box.ymin;
-    return OntoBox(box, {mx * y + bx, y});
+    return OntoBox(box, {line.mx * y + line.bx, y});
 }
 
 // Draws the part inside the box of a slanted segment whose ends both lie
 // outside it: a move to the crossing nearer p0 and a line to the other.
 void DrawCrossingSegment(PdfWriter& pdf, Point p0, Point p1) {
     const PdfLineState& box = pdf.line;
-    double m = (p1.y - p0.y) / (p1.x - p0.x);
-    double b = p1.y - m * p1.x;
-    double mx = (p1.x - p0.x) / (p1.y - p0.y);
-    double bx = p1.x - mx * p1.y;
-    Point candidates[4] = {{box.xmin, m * box.xmin + b},
-                           {box.xmax, m * box.xmax + b},
-                           {mx * box.ymin + bx, box.ymin},
-                           {mx * box.ymax + bx, box.ymax}};
+    const LineEquation line = LineThrough(p0, p1);
+    Point candidates[4] = {{box.xmin, line.m * box.xmin + line.b},
+                           {box.xmax, line.m * box.xmax + line.b},
+                           {line.mx * box.ymin + line.bx, box.ymin},
+                           {line.mx * box.ymax + line.bx, box.ymax}};
     bool found = false;
     double first = 0, last = 0;  // positions along p0-p1, 0 at p0 and 1 at p1
     Point entry{0, 0}, exit{0, 0};
