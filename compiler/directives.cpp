@@ -171,7 +171,7 @@ int TakeKeyword(char* value, int& field, const char* first, int firstCode, const
 
 // Page directives that change how many rows fit in a column.
 int RecomputeRowsIfTaken(int result, RunState& run) {
-    if (result == 0) run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
+    if (result == 0) run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
     return result;
 }
 

@@ -42,7 +42,7 @@ std::FILE* OpenWayFile(const RunState& run) {
 int ReadWayFileNamed(RunState& run) {
     std::FILE* file = OpenWayFile(run);
     if (!file) return 1;
-    run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
+    run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
     ReadWayFile(file, run);
     int readFailed = std::ferror(file);
     std::fclose(file);

@@ -13,12 +13,13 @@ int TruncToInt(double value) {
 
 }  // namespace
 
-int GuideRowsPerColumn(const Settings& settings) {
-    int bands = settings.SplitSheet + 1;
+int RowsPerColumnOf(const Settings& settings, int bands) {
     return TruncToInt((settings.SheetHeight - (bands + 1) * settings.Borders) /
                           (bands * settings.FieldHeight) -
                       1);
 }
+
+int GuideRowsPerColumn(const Settings& settings) { return RowsPerColumnOf(settings, settings.SplitSheet + 1); }
 
 void ComputeGuideLayout(const Settings& settings, GuideLayout& layout) {
     const double wp = settings.FieldWidthWp;

@@ -59,11 +59,14 @@ struct GuideLayout {
     const char* GridLabel = "";    // "OSGB", "IRISH" or "GRID"
 };
 
-// trunc((SheetHeight - (Bands + 1) x Borders) / (Bands x FieldHeight) - 1)
-// with Bands = SplitSheet + 1: 24 with the defaults. 0 when the settings
-// give no number in int's range. The front end's layout bookkeeping counts
-// rows with it too, so blank rows and new columns land where the guide
-// draws them.
+// trunc((SheetHeight - (bands + 1) x Borders) / (bands x FieldHeight) - 1):
+// 24 with the defaults and 2 bands. 0 when the settings give no number in
+// int's range. The front end's layout bookkeeping counts rows with it too
+// (with Settings::Bands, the bands of the last accepted SPLITSHEET), so
+// blank rows and new columns land where the guide draws them.
+int RowsPerColumnOf(const Settings& settings, int bands);
+
+// RowsPerColumnOf the final settings, with SplitSheet + 1 bands.
 int GuideRowsPerColumn(const Settings& settings);
 
 // Fills layout from the final settings. A layout with ColumnsAcross or

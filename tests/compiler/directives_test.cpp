@@ -237,6 +237,17 @@ TEST(ParseDirective, PageSettingsRecomputeRowsPerColumn) {
     EXPECT_EQ(run.settings.SheetWidth, 11.0);
 }
 
+// A refused SPLITSHEET is stored but its bands never count: the rows of
+// the next page setting come from the bands in force (here 2), and the
+// largest int stored does not overflow when the rows are worked out.
+TEST(ParseDirective, RefusedSplitSheetLeavesTheBandsInForce) {
+    RunState run;
+    PrepareRun(run);
+    Parse(run, "#SPLITSHEET=2147483647");
+    Parse(run, "#FIELDHEIGHT=0.25");
+    EXPECT_EQ(run.settings.RowsPerColumn, 19);  // (11 - 0.75) / 0.5 - 1 = 19.5
+}
+
 TEST(ParseDirective, LayoutRequests) {
     RunState run;
     PrepareRun(run);

@@ -16,7 +16,7 @@
 inline void PrepareRun(RunState& run) {
     run.WayFilename = "walk.txt";
     InitSymbolTable(run.symbols);
-    run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
+    run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
 }
 
 // Reads text as the WayFile of run; returns what went to standard error.

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunState run;
     run.WayFilename = "walk.txt";
     InitSymbolTable(run.symbols);
-    run.settings.RowsPerColumn = GuideRowsPerColumn(run.settings);
+    run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
     ReadWayFile(file, run);
     std::fclose(file);
     CheckRecords(run);
