@@ -1,6 +1,5 @@
 #include "wayfile_reader.h"
 
-#include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -26,14 +25,6 @@ void WidenBounds(const Waypoint& waypoint, RunState& run) {
 }
 
 }  // namespace
-
-void CleanLine(char* line) {
-    // The line end and the comment cut in one scan: the text ends at its
-    // first CR, LF or "|", whichever comes first.
-    line[std::strcspn(line, "\r\n|")] = '\0';
-    TrimTrailingBlanks(line);
-    ReplaceChar(line, '\t');
-}
 
 void ReadWaypointLine(const char* data, RunState& run) {
     const char* wayFile = run.WayFilename.c_str();
@@ -84,18 +75,17 @@ void ReadWaypointLine(const char* data, RunState& run) {
 }
 
 void ReadWayFile(std::FILE* file, RunState& run) {
-    std::unique_ptr<LineReader> reader(new LineReader);
+    std::unique_ptr<LineReader> reader(new LineReader);  // its block is too large for the stack
     reader->file = file;
     char line[kLinePieceMax + 1];
-    while (ReadLinePiece(*reader, line)) {
-        // Cleaning ends the line at its first CR; whatever follows it would
-        // be lost without a word, as in a file with CR-only line ends.
-        if (HasTextAfterCarriageReturn(line)) {
+    int textLost = 0;
+    while (ReadCleanLine(*reader, line, textLost)) {
+        run.LineNo = reader->lineNo;
+        if (textLost) {
             std::fprintf(stderr, "Oops, text after a carriage return in %s, line %d\n", run.WayFilename.c_str(),
                          run.LineNo);
             run.FailFlag = 1;
         }
-        CleanLine(line);
         run.settings.BlankLineRequest = 0;
         run.settings.NewColumnRequest = 0;
         if (line[0] == '#') {
@@ -105,6 +95,5 @@ void ReadWayFile(std::FILE* file, RunState& run) {
             const char* data = SkipBlanks(line);
             if (*data) ReadWaypointLine(data, run);
         }
-        if (run.LineNo < INT_MAX) ++run.LineNo;  // a file of 2^31 lines must not wrap the count
     }
 }

@@ -9,15 +9,11 @@
 
 #include "waypoint.h"
 
-// Ends the line at its line end, removes the "|" comment and trailing
-// blanks, and turns the remaining tabs into blanks.
-void CleanLine(char* line);
-
 // Makes the waypoint of one line; data is the cleaned line after its
 // leading blanks, at most kLinePieceMax bytes.
 void ReadWaypointLine(const char* data, RunState& run);
 
-// Reads the open WayFile to its end, run.LineNo counting every piece read.
+// Reads the open WayFile to its end, run.LineNo numbering every piece read.
 // A piece with text after a carriage return is a line error, since cleaning
-// would drop that text. A read error shows afterwards in ferror(file).
+// drops that text. A read error shows afterwards in ferror(file).
 void ReadWayFile(std::FILE* file, RunState& run);

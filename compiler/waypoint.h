@@ -17,7 +17,6 @@ constexpr int kDescMax = 255;         // characters in a description
 constexpr int kSymNameMax = 31;       // characters in a GPS symbol name
 constexpr int kTitleMax = 20;         // characters in the guide title
 constexpr int kFilenameMax = 255;     // characters in an output name
-constexpr int kLinePieceMax = 254;    // bytes taken by one read of a line
 constexpr int kSymbolEntries = 27;    // entry 0 default, 1..26 letters a..z
 
 constexpr int kSquareLettersMax = 2;  // two letters on the OSGB grid, one on the Irish grid

@@ -4,6 +4,7 @@
 // nan, and so the words "Information" or "Nant Ffrancon") is no elevation.
 #pragma once
 
+#include "line_reader.h"
 #include "waypoint.h"
 
 struct WaypointFields {

@@ -1,16 +1,16 @@
 #include "track_converter.h"
 
-#include <cmath>
 #include <cstring>
+#include <memory>
 
-#include "fixed_format.h"
 #include "input_file.h"
-#include "number_scan.h"
+#include "line_reader.h"
 #include "output_file.h"
 #include "print_wrapped.h"
 #include "same_file.h"
 #include "text_line.h"
-#include "xml_text.h"
+#include "track_gpx.h"
+#include "track_line.h"
 
 namespace {
 
@@ -26,9 +26,6 @@ const char* const kUsageText[] = {
 
 constexpr const char* kOutputExtension = ".gpx";
 constexpr size_t kTrackBufferSize = 1 << 20;  // bytes of output buffer; a million points make 60 MB
-constexpr const char kByteOrderMark[] = "\xEF\xBB\xBF";  // UTF-8 encoding of U+FEFF
-
-int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
 
 }  // namespace
 
@@ -45,81 +42,28 @@ int FormTrackNames(TrackRun& run, const char* trackFilename) {
     return 0;
 }
 
-TrackLineKind ParseTrackLine(char* line, TrackPoint& point) {
-    CutAtLineEnd(line);
-    CutAtChar(line, '|');
-    ReplaceChar(line, '\t');
-    TrimTrailingBlanks(line);
-    if (line[0] == '\0') return kTrackLineEmpty;
-    double values[3] = {point.Lat, point.Long, -1.0};  // the elevation is preset to none
-    int read = ScanThreeNumbers(line, values);
-    if (read < 2 || !std::isfinite(values[0]) || !std::isfinite(values[1])) return kTrackLineBad;
-    point.Lat = values[0];
-    point.Long = values[1];
-    point.Elev = std::isfinite(values[2]) ? values[2] : -1.0;
-    return kTrackLineGood;
-}
-
-int TrackWriteHeader(std::FILE* file, const char* trackName) {
-    std::fputs("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
-               "<gpx \r\n"
-               " creator=\"stileline - https://www.tessaron.example\"\r\n"
-               " version=\"1.1\"\r\n"
-               " xmlns=\"http://www.topografix.com/GPX/1/1\">\r\n"
-               "<trk>\r\n"
-               "<name>",
-               file);
-    WriteXmlText(file, trackName);
-    std::fputs("</name>\r\n"
-               "<trkseg>\r\n",
-               file);
-    return StreamStatus(file);
-}
-
-int TrackWritePoint(std::FILE* file, const TrackPoint& point) {
-    // The numbers as "%.6f" and "%.2f" would print them, only faster.
-    char lat[kFixedTextMax + 1];
-    char lon[kFixedTextMax + 1];
-    *FormatFixed(lat, point.Lat, 6) = '\0';
-    *FormatFixed(lon, point.Long, 6) = '\0';
-    if (point.Elev >= 0.0) {
-        char elev[kFixedTextMax + 1];
-        *FormatFixed(elev, point.Elev, 2) = '\0';
-        std::fprintf(file, " <trkpt lat=\"%s\" lon=\"%s\"><ele>%s</ele></trkpt>\r\n", lat, lon,
-                     elev);
-    } else {
-        std::fprintf(file, " <trkpt lat=\"%s\" lon=\"%s\"></trkpt>\r\n", lat, lon);
-    }
-    return StreamStatus(file);
-}
-
-int TrackWriteClosing(std::FILE* file) {
-    std::fputs("</trkseg>\r\n</trk>\r\n</gpx>\r\n", file);
-    return StreamStatus(file);
-}
-
 TrackResult ConvertTrack(std::FILE* in, std::FILE* out, TrackRun& run) {
     if (TrackWriteHeader(out, run.TrackName) != 0) return kTrackWriteError;
-    char buffer[kTrackPieceMax + 1];
-    for (; std::fgets(buffer, sizeof buffer, in); ++run.LineNo) {
-        char* line = buffer;
-        if (run.LineNo == 1 && std::strncmp(line, kByteOrderMark, 3) == 0) line += 3;
+    std::unique_ptr<LineReader> reader(new LineReader);  // its block is too large for the stack
+    reader->file = in;
+    char line[kLinePieceMax + 1];
+    int textLost = 0;
+    while (ReadCleanLine(*reader, line, textLost)) {
         TrackPoint point;
-        // Cleaning ends the line at its first CR: text after it, as in a
-        // file with CR-only line ends, would be lost without a word.
-        bool textAfterCr = HasTextAfterCarriageReturn(line);
-        TrackLineKind kind = textAfterCr ? kTrackLineBad : ParseTrackLine(line, point);
+        // Text after a CR, as in a file with CR-only line ends, would be
+        // lost without a word: the line is bad instead.
+        TrackLineKind kind = textLost ? kTrackLineBad : ParseTrackLine(line, point);
         if (kind == kTrackLineEmpty) continue;
         ++run.PointCount;
         if (kind == kTrackLineGood) {
             if (TrackWritePoint(out, point) != 0) return kTrackWriteError;
             continue;
         }
-        if (textAfterCr) {
-            std::fprintf(run.Messages, "Oops, text after a carriage return, line %d of %s\n", run.LineNo,
+        if (textLost) {
+            std::fprintf(run.Messages, "Oops, text after a carriage return, line %d of %s\n", reader->lineNo,
                          run.TrackFilename);
         } else {
-            std::fprintf(run.Messages, "Oops, can't get lat/lon [ele], line %d of %s\n", run.LineNo,
+            std::fprintf(run.Messages, "Oops, can't get lat/lon [ele], line %d of %s\n", reader->lineNo,
                          run.TrackFilename);
         }
         if (run.BadLines >= kTrackBadLinesMax) {

@@ -1,12 +1,11 @@
-// stileline, the track converter: turns a TrackFile (latitude, longitude
-// and an optional elevation per line, "|" comments) into a GPX 1.1 file of
-// one track with one segment, named after the TrackFile.
+// stileline, the track converter: the run that turns a TrackFile (latitude,
+// longitude and an optional elevation per line, "|" comments) into a GPX 1.1
+// file of one track with one segment, named after the TrackFile.
 #pragma once
 
 #include <cstdio>
 
 constexpr int kTrackNameMax = 255;      // characters in the track and output names
-constexpr int kTrackPieceMax = 254;     // bytes taken by one read of a TrackFile line
 constexpr int kTrackBadLinesMax = 11;   // bad lines tolerated; the next one aborts
 
 // One conversion, from the command line to the exit.
@@ -14,7 +13,6 @@ struct TrackRun {
     const char* TrackFilename = "";            // as typed
     char TrackName[kTrackNameMax + 1] = {};    // TrackFilename less its extension
     char OutputName[kTrackNameMax + 1] = {};   // TrackName + ".gpx"
-    int LineNo = 1;                            // line being read, every piece counted
     int PointCount = 0;                        // non-empty lines
     int BadLines = 0;
     std::FILE* Messages = stderr;              // where line messages go
@@ -23,25 +21,6 @@ struct TrackRun {
 // Sets TrackFilename and forms TrackName and OutputName from it. Returns 0,
 // or 1 when either would pass kTrackNameMax characters.
 int FormTrackNames(TrackRun& run, const char* trackFilename);
-
-enum TrackLineKind { kTrackLineEmpty, kTrackLineGood, kTrackLineBad };
-
-struct TrackPoint {
-    double Lat = 0.0;     // WGS-84 degrees, as read
-    double Long = 0.0;
-    double Elev = -1.0;   // metres; below 0 means none
-};
-
-// Cleans one piece of a TrackFile line in place (line end, comment, tabs,
-// trailing blanks) and reads a point from it. A line is bad unless it
-// starts with two finite numbers; a non-finite elevation counts as none.
-TrackLineKind ParseTrackLine(char* line, TrackPoint& point);
-
-// The three parts of the output file. Each returns 0 while every write to
-// file has succeeded so far, 1 once one has failed.
-int TrackWriteHeader(std::FILE* file, const char* trackName);
-int TrackWritePoint(std::FILE* file, const TrackPoint& point);
-int TrackWriteClosing(std::FILE* file);
 
 enum TrackResult {
     kTrackConverted,       // the whole file was read and written

@@ -109,8 +109,8 @@ TEST(LayoutBookkeeping, GuideRowsNeverPassIntsRange) {
     run.settings.RowsPerColumn = 20000;
     ReadText(run, Waypoints(1, 1));
     run.settings.InsertedRows = 2147480000;  // 107,374 full columns came before
-    std::string err = ReadText(run, "#NEW_COLUMN\n");
-    EXPECT_EQ(err, "Oops, #NEW_COLUMN (line 2, walk.txt) makes the guide too long\n");
+    std::string err = ReadText(run, "#NEW_COLUMN\n");  // a second file, numbered from 1
+    EXPECT_EQ(err, "Oops, #NEW_COLUMN (line 1, walk.txt) makes the guide too long\n");
     EXPECT_EQ(run.FailFlag, 1);
     EXPECT_EQ(run.Waypoints[0].RowSpan, 1);
 }

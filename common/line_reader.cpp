@@ -1,6 +1,9 @@
 #include "line_reader.h"
 
+#include <climits>
 #include <cstring>
+
+#include "text_line.h"
 
 namespace {
 
@@ -20,8 +23,8 @@ int Refill(LineReader& reader) {
     return reader.end > 0;
 }
 
-}  // namespace
-
+// piece receives the next piece and its terminating NUL. Returns 1 when a
+// piece was read, 0 at the end of the file or after a read error.
 int ReadLinePiece(LineReader& reader, char (&piece)[kLinePieceMax + 1]) {
     size_t length = 0;
     while (length < static_cast<size_t>(kLinePieceMax)) {
@@ -39,4 +42,22 @@ int ReadLinePiece(LineReader& reader, char (&piece)[kLinePieceMax + 1]) {
     }
     piece[length] = '\0';
     return length > 0;
+}
+
+}  // namespace
+
+void CleanLine(char* line) {
+    // The line end and the comment cut in one scan: the text ends at its
+    // first CR, LF or "|", whichever comes first.
+    line[std::strcspn(line, "\r\n|")] = '\0';
+    TrimTrailingBlanks(line);
+    ReplaceChar(line, '\t');
+}
+
+int ReadCleanLine(LineReader& reader, char (&line)[kLinePieceMax + 1], int& textLost) {
+    if (!ReadLinePiece(reader, line)) return 0;
+    if (reader.lineNo < INT_MAX) ++reader.lineNo;  // a file of 2^31 lines must not wrap the count
+    textLost = HasTextAfterCarriageReturn(line);
+    CleanLine(line);
+    return 1;
 }
