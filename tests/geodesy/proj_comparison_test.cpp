@@ -1,5 +1,6 @@
-// Compares the grid references with PROJ's cs2cs given the same datum shift
-// and projection, over a lattice of points covering each grid's land.
+// Compares the grid references, and the conversion back from them, with
+// PROJ's cs2cs given the same datum shift and projection, over a lattice of
+// points covering each grid's land.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 
 #include "cli_run.h"
 #include "datum_transform.h"
+#include "grid_inverse.h"
 #include "grid_params.h"
 #include "grid_projection.h"
 
@@ -25,6 +27,7 @@ const char* const kIrishProj =
     "+towgs84=482.53,-130.596,564.557,-1.042,-0.214,-0.631,8.15";
 
 constexpr double kToleranceM = 0.01;
+constexpr double kMetresPerDeg = 111320.0;   // of latitude, near enough for a 1 cm tolerance
 
 struct Position {
     double latDeg, lonDeg, heightM;
@@ -48,37 +51,87 @@ std::vector<Position> Lattice(const GridParams& grid, double south, double north
     return positions;
 }
 
+struct Triple {
+    double x, y, z;
+};
+
+// Runs cs2cs from one coordinate system to another on lines of three
+// numbers; returns the triples it printed.
+std::vector<Triple> Cs2cs(const std::string& from, const std::string& to,
+                          const std::vector<Triple>& input) {
+    ScratchDir scratch;
+    std::string text;
+    char line[96];
+    for (const Triple& t : input) {
+        std::snprintf(line, sizeof line, "%.12g %.12g %.4f\n", t.x, t.y, t.z);
+        text += line;
+    }
+    WriteFile(scratch.File("in.txt"), text);
+    std::string output;
+    const std::string command = std::string(CS2CS_PATH) + " -f %.10f " + from + " +to " + to +
+                                " < " + scratch.File("in.txt");
+    EXPECT_EQ(RunShell(command, &output), 0);
+    std::istringstream lines(output);
+    std::vector<Triple> triples;
+    Triple t = {};
+    while (lines >> t.x >> t.y >> t.z) triples.push_back(t);
+    EXPECT_EQ(triples.size(), input.size());
+    return triples;
+}
+
+const char* const kWgs84Proj = "+proj=longlat +datum=WGS84";
+
 // Returns the worst horizontal difference from cs2cs, in metres.
 double WorstDifference(const GridParams& grid, const char* projString,
                        const std::vector<Position>& positions) {
-    ScratchDir scratch;
-    std::string input;
-    char line[96];
-    for (const Position& p : positions) {
-        std::snprintf(line, sizeof line, "%.9f %.9f %.3f\n", p.lonDeg, p.latDeg, p.heightM);
-        input += line;
-    }
-    WriteFile(scratch.File("in.txt"), input);
-    std::string output;
-    const std::string command = std::string(CS2CS_PATH) + " -f %.6f +proj=longlat +datum=WGS84 +to " +
-                                projString + " < " + scratch.File("in.txt");
-    EXPECT_EQ(RunShell(command, &output), 0);
+    std::vector<Triple> input;
+    for (const Position& p : positions) input.push_back({p.lonDeg, p.latDeg, p.heightM});
+    const std::vector<Triple> proj = Cs2cs(kWgs84Proj, projString, input);
 
-    std::istringstream lines(output);
     double worstM = 0.0;
-    size_t compared = 0;
-    for (const Position& p : positions) {
-        double projE = 0.0, projN = 0.0, projH = 0.0;
-        if (!(lines >> projE >> projN >> projH)) break;
+    for (size_t i = 0; i < proj.size(); ++i) {
+        const Position& p = positions[i];
         const GeodeticPosition d =
             TransformDatum(p.latDeg, p.lonDeg, p.heightM, grid.helmert, grid.ellipsoid);
         const GridPoint ours = ProjectToGrid(d.latDeg, d.lonDeg, grid);
-        const double differenceM = std::hypot(ours.eastingM - projE, ours.northingM - projN);
+        const double differenceM = std::hypot(ours.eastingM - proj[i].x, ours.northingM - proj[i].y);
         EXPECT_LE(differenceM, kToleranceM) << "at " << p.latDeg << ", " << p.lonDeg;
         worstM = std::max(worstM, differenceM);
-        ++compared;
     }
-    EXPECT_EQ(compared, positions.size());
+    return worstM;
+}
+
+// The inverse conversion against cs2cs's inverse of the same transformation,
+// at the whole metres nearest each position's grid reference. cs2cs takes
+// the height on the grid's datum: the one our forward conversion gives.
+double WorstInverseDifference(int grid, const char* projString,
+                              const std::vector<Position>& positions) {
+    const GridParams& params = GridParamsFor(grid);
+    std::vector<Triple> input;
+    std::vector<Position> ours;
+    for (const Position& p : positions) {
+        const GeodeticPosition d =
+            TransformDatum(p.latDeg, p.lonDeg, p.heightM, params.helmert, params.ellipsoid);
+        const GridPoint point = ProjectToGrid(d.latDeg, d.lonDeg, params);
+        const double eastingM = std::round(point.eastingM);
+        const double northingM = std::round(point.northingM);
+        Position wgs = {0.0, 0.0, p.heightM};
+        EXPECT_EQ(GridToLatLong(grid, eastingM, northingM, wgs.latDeg, wgs.lonDeg, p.heightM), 0);
+        const GeodeticPosition onDatum =
+            TransformDatum(wgs.latDeg, wgs.lonDeg, p.heightM, params.helmert, params.ellipsoid);
+        input.push_back({eastingM, northingM, onDatum.heightM});
+        ours.push_back(wgs);
+    }
+    const std::vector<Triple> proj = Cs2cs(projString, kWgs84Proj, input);
+    double worstM = 0.0;
+    for (size_t i = 0; i < proj.size(); ++i) {
+        const double northM = (ours[i].latDeg - proj[i].y) * kMetresPerDeg;
+        const double eastM =
+            (ours[i].lonDeg - proj[i].x) * kMetresPerDeg * std::cos(ours[i].latDeg * kDegToRad);
+        const double differenceM = std::hypot(northM, eastM);
+        EXPECT_LE(differenceM, kToleranceM) << "at " << input[i].x << " " << input[i].y;
+        worstM = std::max(worstM, differenceM);
+    }
     return worstM;
 }
 
@@ -88,8 +141,10 @@ TEST(ProjComparison, OsgbGridWithinOneCentimetre) {
     ASSERT_GE(positions.size(), 200u);
     const double worstM = WorstDifference(OsgbGrid, kOsgbProj, positions);
     RecordProperty("worst_mm", std::to_string(worstM * 1000.0));
-    std::printf("OSGB: %zu points, worst difference from cs2cs %.1f mm\n", positions.size(),
-                worstM * 1000.0);
+    const double inverseM = WorstInverseDifference(kGridOsgb, kOsgbProj, positions);
+    RecordProperty("worst_inverse_mm", std::to_string(inverseM * 1000.0));
+    std::printf("OSGB: %zu points, worst difference from cs2cs %.1f mm, inverse %.1f mm\n",
+                positions.size(), worstM * 1000.0, inverseM * 1000.0);
 }
 
 TEST(ProjComparison, IrishGridWithinOneCentimetre) {
@@ -98,8 +153,10 @@ TEST(ProjComparison, IrishGridWithinOneCentimetre) {
     ASSERT_GE(positions.size(), 200u);
     const double worstM = WorstDifference(IrishGrid, kIrishProj, positions);
     RecordProperty("worst_mm", std::to_string(worstM * 1000.0));
-    std::printf("Irish: %zu points, worst difference from cs2cs %.1f mm\n", positions.size(),
-                worstM * 1000.0);
+    const double inverseM = WorstInverseDifference(kGridIrish, kIrishProj, positions);
+    RecordProperty("worst_inverse_mm", std::to_string(inverseM * 1000.0));
+    std::printf("Irish: %zu points, worst difference from cs2cs %.1f mm, inverse %.1f mm\n",
+                positions.size(), worstM * 1000.0, inverseM * 1000.0);
 }
 
 }  // namespace
