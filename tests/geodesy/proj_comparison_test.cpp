@@ -101,25 +101,35 @@ double WorstDifference(const GridParams& grid, const char* projString,
     return worstM;
 }
 
-// The inverse conversion against cs2cs's inverse of the same transformation,
-// at the whole metres nearest each position's grid reference. cs2cs takes
-// the height on the grid's datum: the one our forward conversion gives.
+// The inverse conversion against cs2cs's inverse of the same transformation:
+// at the whole metres nearest each position's grid reference, and at the
+// grid's corners and the middles of its edges, within half a metre.
 double WorstInverseDifference(int grid, const char* projString,
                               const std::vector<Position>& positions) {
     const GridParams& params = GridParamsFor(grid);
-    std::vector<Triple> input;
-    std::vector<Position> ours;
+    std::vector<Triple> references;   // easting, northing, WGS-84 height
     for (const Position& p : positions) {
         const GeodeticPosition d =
             TransformDatum(p.latDeg, p.lonDeg, p.heightM, params.helmert, params.ellipsoid);
         const GridPoint point = ProjectToGrid(d.latDeg, d.lonDeg, params);
-        const double eastingM = std::round(point.eastingM);
-        const double northingM = std::round(point.northingM);
-        Position wgs = {0.0, 0.0, p.heightM};
-        EXPECT_EQ(GridToLatLong(grid, eastingM, northingM, wgs.latDeg, wgs.lonDeg, p.heightM), 0);
+        references.push_back({std::round(point.eastingM), std::round(point.northingM), p.heightM});
+    }
+    const double edgesE[] = {0.5, params.extentEM / 2.0, params.extentEM - 0.5};
+    const double edgesN[] = {0.5, params.extentNM / 2.0, params.extentNM - 0.5};
+    for (double e : edgesE) {
+        for (double n : edgesN) references.push_back({e, n, 250.0});
+    }
+
+    // cs2cs takes the height on the grid's datum: the one our forward
+    // conversion gives.
+    std::vector<Triple> input;
+    std::vector<Position> ours;
+    for (const Triple& r : references) {
+        Position wgs = {0.0, 0.0, r.z};
+        EXPECT_EQ(GridToLatLong(grid, r.x, r.y, wgs.latDeg, wgs.lonDeg, r.z), 0);
         const GeodeticPosition onDatum =
-            TransformDatum(wgs.latDeg, wgs.lonDeg, p.heightM, params.helmert, params.ellipsoid);
-        input.push_back({eastingM, northingM, onDatum.heightM});
+            TransformDatum(wgs.latDeg, wgs.lonDeg, r.z, params.helmert, params.ellipsoid);
+        input.push_back({r.x, r.y, onDatum.heightM});
         ours.push_back(wgs);
     }
     const std::vector<Triple> proj = Cs2cs(projString, kWgs84Proj, input);
