@@ -1,6 +1,7 @@
 #include "grid_reference.h"
 
 #include "grid_params.h"
+#include "text_line.h"
 
 namespace {
 
@@ -12,10 +13,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-int SkipBlanksFrom(const char* text, int pos) {
-    while (IsBlankOrTab(text[pos])) ++pos;
-    return pos;
-}
+int SkipBlanksFrom(const char* text, int pos) { return static_cast<int>(SkipBlanks(text + pos) - text); }
 
 // A field of the text that starts with a digit.
 struct DigitGroup {
