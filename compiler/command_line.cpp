@@ -32,6 +32,14 @@ int TakeOutputOption(const char* argument, char* name, int& requested) {
     return 0;
 }
 
+// Arguments after the WayFile name are ignored, but a user who put options
+// there expected them to work: each is named on standard error.
+void WarnIgnoredArguments(int count, char** arguments) {
+    for (int i = 0; i < count; ++i) {
+        std::fprintf(stderr, "Warning: %s after the WayFile name is ignored (options go before it)\n", arguments[i]);
+    }
+}
+
 // name becomes the WayFile name with suffix in place of its extension.
 int DeriveName(const std::string& wayFilename, const char* suffix, char* name) {
     const char* start = wayFilename.c_str();
@@ -59,11 +67,18 @@ int ParseCommandLine(int argc, char** argv, RunState& run, OutputRequests& reque
         const char* argument = argv[i];
         if (argument[0] != '-') {
             run.WayFilename = argument;
+            WarnIgnoredArguments(argc - i - 1, argv + i + 1);
             return 0;
         }
+        if (std::strcmp(argument, "--version") == 0) {
+            std::fputs("cairnlog " CAIRNLOG_VERSION "\n", stdout);  // the project's version, from CMake
+            exitStatus = 0;
+            return 1;
+        }
         int failed = 0;
-        switch (argument[1]) {
+        switch (std::strcmp(argument, "--help") == 0 ? '?' : argument[1]) {
         case '?':
+        case 'h':
             PrintWrapped(stdout, HelpText);
             exitStatus = 0;
             return 1;

@@ -13,8 +13,9 @@ struct OutputRequests {
 };
 
 // Parses argv into run.WayFilename, the output names and requests. Prints
-// the usage or help text and any error itself. Returns 0 when the run goes on
-// to read the WayFile; otherwise 1 with the run's exit status in exitStatus.
+// the usage, help or version text, any error and a warning for each
+// argument after the WayFile name itself. Returns 0 when the run goes on to
+// read the WayFile; otherwise 1 with the run's exit status in exitStatus.
 int ParseCommandLine(int argc, char** argv, RunState& run, OutputRequests& requests, int& exitStatus);
 
 // Derives the name of every requested output from run.WayFilename, in the

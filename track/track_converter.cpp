@@ -19,7 +19,7 @@ const char* const kUsageText[] = {
     "Creates a TrackFile.gpx file from a text TrackFile which contains an ordered list of "
     "space/tab delimited latitude longitude [plus optional elevation].  The output *.gpx file "
     "has the same basename as the input TrackFile, but with the .gpx extension.",
-    "Version 1.1",
+    "Version " STILELINE_VERSION,
     "Tessaron Engineering - https://www.tessaron.example",
     "",
 };
@@ -78,8 +78,15 @@ TrackResult ConvertTrack(std::FILE* in, std::FILE* out, TrackRun& run) {
 }
 
 int RunStileline(int argc, char** argv) {
-    if (argc < 2) {
+    // Help and version only as the one argument: "stileline -h x" still
+    // reads a TrackFile named -h, as it always has.
+    const char* only = argc == 2 ? argv[1] : "";
+    if (argc < 2 || std::strcmp(only, "-h") == 0 || std::strcmp(only, "--help") == 0) {
         PrintWrapped(stdout, kUsageText);
+        return 0;
+    }
+    if (std::strcmp(only, "--version") == 0) {
+        std::fputs("stileline " STILELINE_VERSION "\n", stdout);
         return 0;
     }
     TrackRun run;

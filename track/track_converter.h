@@ -34,6 +34,7 @@ enum TrackResult {
 // line's message and the abort line to run.Messages.
 TrackResult ConvertTrack(std::FILE* in, std::FILE* out, TrackRun& run);
 
-// The whole program: the usage text without an argument, else a conversion
-// with its messages. Returns the exit status.
+// The whole program: the usage text without an argument or with -h or
+// --help alone, the version with --version alone, else a conversion with
+// its messages. Returns the exit status.
 int RunStileline(int argc, char** argv);

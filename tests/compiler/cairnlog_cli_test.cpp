@@ -52,6 +52,10 @@ const std::string kGoodWalk =
 const Row kRows[] = {
     {"NoArguments", "", {}, "{usage}", "", 0},
     {"Help", "", {"-?"}, "{help}", "", 0},
+    {"HelpShort", "", {"-h"}, "{help}", "", 0},
+    {"HelpLong", "", {"-g", "--help", "walk.txt"}, "{help}", "", 0},
+    {"Version", "", {"--version"}, "cairnlog 1.6\n", "", 0},
+    {"UnknownLongOption", kGoodWalk, {"--verbose", "walk.txt"}, "", "Unknown option -\n{usage}", 1},
     {"HelpWinsOverEarlierOptions", "", {"-g=out.gpx", "-?", "walk.txt"}, "{help}", "", 0},
     {"UnknownOption", kGoodWalk, {"-x", "walk.txt"}, "", "Unknown option x\n{usage}", 1},
     {"NoWayFile", "", {"-g", "-r"}, "{usage}", "Oops, no Wayfile given\n", 1},
@@ -62,7 +66,21 @@ const Row kRows[] = {
     {"MissingWayFile", "", {"nowhere.txt"}, "", "can't open WSG84 WaypointFile nowhere.txt\n", 1},
     {"DirectoryAsWayFile", "", {"."}, "", "can't open WSG84 WaypointFile .\n", 1},
     {"GoodWalk", kGoodWalk, {"walk.txt"}, "", "Note: 3 Waypoints found in walk.txt\n", 0},
-    {"ExtraArgumentsIgnored", kGoodWalk, {"walk.txt", "-x", "more"}, "", "Note: 3 Waypoints found in walk.txt\n", 0},
+    {"ExtraArgumentsIgnoredWithAWarningEach", kGoodWalk, {"walk.txt", "-x", "more"}, "",
+     "Warning: -x after the WayFile name is ignored (options go before it)\n"
+     "Warning: more after the WayFile name is ignored (options go before it)\n"
+     "Note: 3 Waypoints found in walk.txt\n",
+     0},
+    {"OptionsAfterTheWayFileWriteNothing", kGoodWalk, {"walk.txt", "-g", "-r", "-p"}, "",
+     "Warning: -g after the WayFile name is ignored (options go before it)\n"
+     "Warning: -r after the WayFile name is ignored (options go before it)\n"
+     "Warning: -p after the WayFile name is ignored (options go before it)\n"
+     "Note: 3 Waypoints found in walk.txt\n",
+     0},
+    {"IgnoredArgumentsAreNamedBeforeReading", "", {"nowhere.txt", "-?"}, "",
+     "Warning: -? after the WayFile name is ignored (options go before it)\n"
+     "can't open WSG84 WaypointFile nowhere.txt\n",
+     1},
     {"EmptyFile", "", {"walk.txt"}, "", "Oops, No waypoints found in walk.txt\n", 1},
     {"OnlyDirectivesAndComments", "#TITLE=Nothing yet\n| to do\n\n", {"walk.txt"}, "",
      "Oops, No waypoints found in walk.txt\n", 1},

@@ -40,7 +40,9 @@ TEST(ParseCommandLine, OutputOptions) {
     EXPECT_EQ(p.requests.Gpx, 0);
     EXPECT_EQ(p.requests.Pdf, 0);
     EXPECT_EQ(p.requests.Rpt, 1);
-    EXPECT_EQ(p.out + p.err, "");
+    EXPECT_EQ(p.out, "");
+    EXPECT_EQ(p.err, "Warning: ignored after the WayFile name is ignored (options go before it)\n"
+                     "Warning: -x after the WayFile name is ignored (options go before it)\n");
 }
 
 TEST(ParseCommandLine, BareOptionsRequestDerivedNames) {

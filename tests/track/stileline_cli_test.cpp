@@ -45,6 +45,14 @@ const std::string kCopyGolden = "cp " + kGolden + "/";
 
 const CliCase kCases[] = {
     {"NoArgumentPrintsUsage", "", {}, 0, "@usage.txt", "", nullptr, nullptr},
+    {"ShortHelpPrintsUsage", "", {"-h"}, 0, "@usage.txt", "", nullptr, nullptr},
+    {"LongHelpPrintsUsage", "", {"--help"}, 0, "@usage.txt", "", nullptr, nullptr},
+    {"VersionAlone", "", {"--version"}, 0, "stileline 1.1\n", "", nullptr, nullptr},
+    // The dot of "./" is the last one in the name, so the output is ".gpx".
+    {"TrackFileNamedLikeHelpIsReachedByPath", "cp day1.txt ./-h", {"./-h"}, 0, "",
+     "5 trackpoints successfuly converted to .gpx\n", nullptr, nullptr},
+    {"HelpWithMoreArgumentsIsAFileName", "", {"-h", "day1.txt"}, 1, "",
+     "can't open WSG84 TrackDataFilename -h\n", nullptr, nullptr},
     {"ConvertsCommentsBlanksTabsCrLfAndBom", "", {"day1.txt"}, 0, "",
      "5 trackpoints successfuly converted to day1.gpx\n", "day1.gpx", "day1.gpx"},
     {"EmptyTrackFileGivesEmptyTrack", "", {"empty.txt"}, 0, "",
