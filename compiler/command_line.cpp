@@ -57,7 +57,7 @@ int DeriveName(const std::string& wayFilename, const char* suffix, char* name) {
 
 }  // namespace
 
-int ParseCommandLine(int argc, char** argv, RunState& run, OutputRequests& requests, int& exitStatus) {
+int ParseCommandLine(int argc, char** argv, FileNames& files, OutputRequests& requests, int& exitStatus) {
     if (argc < 2) {
         PrintWrapped(stdout, UsageText);
         exitStatus = 0;
@@ -66,7 +66,7 @@ int ParseCommandLine(int argc, char** argv, RunState& run, OutputRequests& reque
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (argument[0] != '-') {
-            run.WayFilename = argument;
+            files.WayFilename = argument;
             WarnIgnoredArguments(argc - i - 1, argv + i + 1);
             return 0;
         }
@@ -83,13 +83,13 @@ int ParseCommandLine(int argc, char** argv, RunState& run, OutputRequests& reque
             exitStatus = 0;
             return 1;
         case 'g':
-            failed = TakeOutputOption(argument, run.GpxFilename, requests.Gpx);
+            failed = TakeOutputOption(argument, files.GpxFilename, requests.Gpx);
             break;
         case 'p':
-            failed = TakeOutputOption(argument, run.PdfFilename, requests.Pdf);
+            failed = TakeOutputOption(argument, files.PdfFilename, requests.Pdf);
             break;
         case 'r':
-            failed = TakeOutputOption(argument, run.RptFilename, requests.Rpt);
+            failed = TakeOutputOption(argument, files.RptFilename, requests.Rpt);
             break;
         default:
             std::fprintf(stderr, "Unknown option %c\n", argument[1]);
@@ -108,16 +108,16 @@ int ParseCommandLine(int argc, char** argv, RunState& run, OutputRequests& reque
     return 1;
 }
 
-int DeriveOutputNames(const OutputRequests& requests, RunState& run) {
-    if (requests.Gpx && DeriveName(run.WayFilename, ".gpx", run.GpxFilename)) return 1;
-    if (requests.Pdf && DeriveName(run.WayFilename, "Guide.pdf", run.PdfFilename)) return 1;
-    if (requests.Rpt && DeriveName(run.WayFilename, "Report.txt", run.RptFilename)) return 1;
+int DeriveOutputNames(const OutputRequests& requests, FileNames& files) {
+    if (requests.Gpx && DeriveName(files.WayFilename, ".gpx", files.GpxFilename)) return 1;
+    if (requests.Pdf && DeriveName(files.WayFilename, "Guide.pdf", files.PdfFilename)) return 1;
+    if (requests.Rpt && DeriveName(files.WayFilename, "Report.txt", files.RptFilename)) return 1;
     return 0;
 }
 
-void SetDefaultTitle(RunState& run) {
-    char* title = run.settings.Title;
-    std::snprintf(title, sizeof run.settings.Title, "%s", run.WayFilename.c_str());
+void SetDefaultTitle(const std::string& wayFilename, Settings& settings) {
+    char* title = settings.Title;
+    std::snprintf(title, sizeof settings.Title, "%s", wayFilename.c_str());
     char* extension = FindExtension(title);
     if (*extension) extension[-1] = '\0';
 }

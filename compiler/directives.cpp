@@ -8,6 +8,7 @@
 
 #include "guide_layout.h"
 #include "text_line.h"
+#include "waypoint.h"
 
 namespace {
 
@@ -17,25 +18,22 @@ constexpr double kMaxPageInches = 200.0;
 constexpr double kMinFieldInches = 0.01;
 // Largest font size in points.
 constexpr double kMaxFontPoints = 200.0;
+// Shortest MAX_ID: IDs of C001 style with room for a longer number.
+constexpr int kMaxIdLowest = 8;
+// Most splits of the page height: four bands of columns.
+constexpr int kSplitSheetMax = 3;
 
 constexpr const char* kNameOnly = "= \t";        // followers of most names
 constexpr const char* kNameOrLetter = ".= \t";   // followers of SYM and SYM_RULE
 constexpr const char* kEndOnly = "";             // NEW_COLUMN stands alone
 
-// Prints "<what>, line N in <WayFile>" and returns 1, the rejected result.
-int Reject(const RunState& run, const char* what) {
-    std::fprintf(stderr, "%s, line %d in %s\n", what, run.LineNo, run.WayFilename.c_str());
-    return 1;
+// Reports "<what>, line N in <WayFile>" and returns 1, the refused result.
+int Reject(WayFileLine& at, const char* what) {
+    return ReportLineFault(at, "%s, line %d in %s\n", what, at.LineNo, at.WayFilename);
 }
-
 
 int StartsWith(const char* value, const char* keyword) {
     return std::strncmp(value, keyword, std::strlen(keyword)) == 0;
-}
-
-// A "%lf" read from the start of value. Returns 1 when a number was read.
-int ReadDouble(const char* value, double& number) {
-    return std::sscanf(value, "%lf", &number) == 1;
 }
 
 // A "%d" read from the start of value; numbers beyond int's range are held
@@ -48,210 +46,199 @@ int ReadInt(const char* value, int& number) {
     return 1;
 }
 
-// A number directive with bounds: the value is stored even when it is
-// then refused with the directive's own message.
-int TakeBoundedNumber(const RunState& run, const char* value, double& field, double lowest,
-                      double highest, const char* invalid) {
-    if (!ReadDouble(value, field)) return Reject(run, "Oops, directive value not found");
-    if (!std::isfinite(field) || field < lowest || field > highest) return Reject(run, invalid);
+// A directive with one number, refused outside its bounds; the value is
+// stored even when it is then refused with the directive's own message.
+struct NumberDirective {
+    const char* name;
+    double Settings::*field;
+    double lowest;
+    bool lowestAllowed;       // lowest itself is a valid value
+    double highest;
+    const char* invalid;
+    bool changesRows;         // the rows of a guide column depend on it
+};
+
+const NumberDirective kNumberDirectives[] = {
+    {"DISTANCE_TWEAK", &Settings::DistanceTweak, 0.0, false, HUGE_VAL, "Oops, invalid distance conversion", false},
+    {"FIELDWIDTH_WP", &Settings::FieldWidthWp, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_WP", false},
+    {"FIELDWIDTH_GRID", &Settings::FieldWidthGrid, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_GRID", false},
+    {"FIELDWIDTH_ELEV", &Settings::FieldWidthElev, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_ELEV", false},
+    {"FIELDWIDTH_DESC", &Settings::FieldWidthDesc, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_DESC", false},
+    {"FIELDHEIGHT", &Settings::FieldHeight, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDHEIGHT", true},
+    {"GUTTER", &Settings::Gutter, 0.0, false, kMaxPageInches, "Oops, invalid GUTTER", false},
+    {"BORDERS", &Settings::Borders, 0.0, false, kMaxPageInches, "Oops, invalid BORDERS", true},
+    {"FONTSIZE", &Settings::FontSize, 0.0, false, kMaxFontPoints, "Oops, invalid FONTSIZE", false},
+};
+
+bool InBounds(const NumberDirective& directive, double value) {
+    if (!std::isfinite(value) || value > directive.highest) return false;
+    return directive.lowestAllowed ? value >= directive.lowest : value > directive.lowest;
+}
+
+int TakeNumber(const NumberDirective& directive, const char* value, WayFileLine& at, Settings& settings) {
+    double& field = settings.*directive.field;
+    if (std::sscanf(value, "%lf", &field) != 1) return Reject(at, "Oops, directive value not found");
+    if (!InBounds(directive, field)) return Reject(at, directive.invalid);
     return 0;
 }
 
-// A number directive that must only be above 0 (and finite).
-int TakePositiveNumber(const RunState& run, const char* value, double& field, double highest,
-                       const char* invalid) {
-    if (!ReadDouble(value, field)) return Reject(run, "Oops, directive value not found");
-    if (!(field > 0.0) || !std::isfinite(field) || field > highest) return Reject(run, invalid);
-    return 0;
-}
-
-int TakeSym(const char* follower, const char* value, RunState& run) {
-    SymbolEntry* entry = &run.symbols.Entries[0];
-    if (follower[0] == '.') {
-        if (SymbolEntryOf(follower[1]) == 0) {
-            std::fprintf(stderr, "Illegal #SYM.? directive ALPHA letter '%c', line %d in %s\n",
-                         follower[1], run.LineNo, run.WayFilename.c_str());
-            return 1;
-        }
-        entry = &run.symbols.Entries[SymbolEntryOf(follower[1])];
+// The symbol entry of the letter after SYM. or SYM_RULE., or nullptr after
+// the fault "Illegal #<name>.? directive ALPHA letter".
+SymbolEntry* LetterEntry(char letter, const char* name, WayFileLine& at, SymbolTable& symbols) {
+    int entry = SymbolEntryOf(letter);
+    if (entry == 0) {
+        ReportLineFault(at, "Illegal #%s.? directive ALPHA letter '%c', line %d in %s\n", name, letter, at.LineNo,
+                        at.WayFilename);
+        return nullptr;
     }
+    return &symbols.Entries[entry];
+}
+
+int TakeSym(const char* follower, const char* value, WayFileLine& at, SymbolTable& symbols) {
+    SymbolEntry* entry = &symbols.Entries[0];
+    if (follower[0] == '.' && !(entry = LetterEntry(follower[1], "SYM", at, symbols))) return 1;
     if (*value == '\0') {
-        std::memmove(entry->SymName, run.symbols.Entries[0].SymName, sizeof entry->SymName);
+        std::memmove(entry->SymName, symbols.Entries[0].SymName, sizeof entry->SymName);
         return 0;
     }
     if (std::strlen(value) > static_cast<size_t>(kSymNameMax)) {
-        return Reject(run, "Oops, #SYM= directive name too long");
+        return Reject(at, "Oops, #SYM= directive name too long");
     }
     // The name goes into the GPX file as it stands.
     if (int bad = FirstBadChar(value)) {
-        std::fprintf(stderr, "Oops, unprintable character '%c' in #SYM name, line %d in %s\n", bad,
-                     run.LineNo, run.WayFilename.c_str());
-        return 1;
+        return ReportLineFault(at, "Oops, unprintable character '%c' in #SYM name, line %d in %s\n", bad,
+                               at.LineNo, at.WayFilename);
     }
     std::strcpy(entry->SymName, value);
     return 0;
 }
 
-int TakeSymRule(const char* follower, char* value, RunState& run) {
-    if (follower[0] != '.') return Reject(run, "Oops, #SYM_RULE.? directive missing .?");
-    if (SymbolEntryOf(follower[1]) == 0) {
-        std::fprintf(stderr, "Illegal #SYM_RULE.? directive ALPHA letter '%c', line %d in %s\n",
-                     follower[1], run.LineNo, run.WayFilename.c_str());
-        return 1;
-    }
-    int32_t& rule = run.symbols.Entries[SymbolEntryOf(follower[1])].Rule;
+int TakeSymRule(const char* follower, char* value, WayFileLine& at, SymbolTable& symbols) {
+    if (follower[0] != '.') return Reject(at, "Oops, #SYM_RULE.? directive missing .?");
+    SymbolEntry* entry = LetterEntry(follower[1], "SYM_RULE", at, symbols);
+    if (!entry) return 1;
     LowerCaseInPlace(value);
     if (StartsWith(value, "rule_none")) {
-        rule = RULE_NONE;
+        entry->Rule = RULE_NONE;
     } else if (StartsWith(value, "rule_all")) {
-        rule = RULE_ALL;
+        entry->Rule = RULE_ALL;
     } else if (StartsWith(value, "rule_continuous")) {
-        rule = RULE_CONTINUOUS;
+        entry->Rule = RULE_CONTINUOUS;
     } else {
-        return Reject(run, "Oops, unknown SYM_RULE");
+        return Reject(at, "Oops, unknown SYM_RULE");
     }
     return 0;
 }
 
-int TakeTitle(const char* value, RunState& run) {
-    if (*value == '\0') return Reject(run, "Oops, no title found");
+int TakeTitle(const char* value, WayFileLine& at, Settings& settings) {
+    if (*value == '\0') return Reject(at, "Oops, no title found");
     if (std::strlen(value) > static_cast<size_t>(kTitleMax)) {
-        Reject(run, "Oops, Take-Along Guide Title too long, truncating");  // a warning only
+        // A warning in the fault's form: the title is cut and the line taken.
+        std::fprintf(stderr, "Oops, Take-Along Guide Title too long, truncating, line %d in %s\n", at.LineNo,
+                     at.WayFilename);
     }
-    std::snprintf(run.settings.Title, sizeof run.settings.Title, "%s", value);
+    std::snprintf(settings.Title, sizeof settings.Title, "%s", value);
     return 0;
 }
 
-int TakeSheetSize(char* value, RunState& run) {
-    Settings& settings = run.settings;
+int TakeSheetSize(char* value, WayFileLine& at, Settings& settings) {
     ReplaceChar(value, 'X');
     ReplaceChar(value, 'x');
     if (std::sscanf(value, "%lf %lf", &settings.SheetWidth, &settings.SheetHeight) != 2) {
-        return Reject(run, "Oops, directive value not found");
+        return Reject(at, "Oops, directive value not found");
     }
     for (double side : {settings.SheetWidth, settings.SheetHeight}) {
         if (!(side > 0.0) || !std::isfinite(side) || side > kMaxPageInches) {
-            return Reject(run, "Oops, invalid SHEETSIZE");
+            return Reject(at, "Oops, invalid SHEETSIZE");
         }
     }
     return 0;
 }
 
-int TakeSplitSheet(const char* value, RunState& run) {
-    Settings& settings = run.settings;
-    if (!ReadInt(value, settings.SplitSheet)) return Reject(run, "Oops, directive value not found");
-    if (settings.SplitSheet < 0 || settings.SplitSheet > 3) {
-        return Reject(run, "Oops, invalid SPLITSHEET (may be 0-3)");
+int TakeSplitSheet(const char* value, WayFileLine& at, Settings& settings) {
+    if (!ReadInt(value, settings.SplitSheet)) return Reject(at, "Oops, directive value not found");
+    if (settings.SplitSheet < 0 || settings.SplitSheet > kSplitSheetMax) {
+        return Reject(at, "Oops, invalid SPLITSHEET (may be 0-3)");
     }
     settings.Bands = settings.SplitSheet + 1;
     return 0;
 }
 
-int TakeBlankLine(const char* value, RunState& run) {
-    int& rows = run.settings.BlankLineRequest;
+int TakeMaxId(const char* value, WayFileLine& at, Settings& settings) {
+    if (!ReadInt(value, settings.MaxId)) return Reject(at, "Oops, directive value not found");
+    if (settings.MaxId < kMaxIdLowest || settings.MaxId > kWayIdMax) {
+        return Reject(at, "Oops, invalid waypoint ID name length");
+    }
+    return 0;
+}
+
+int TakeBlankLine(const char* value, WayFileLine& at, Settings& settings) {
+    int& rows = settings.BlankLineRequest;
     rows = 1;
     ReadInt(value, rows);
-    if (rows < 0) return Reject(run, "Oops, invalid BLANK_LINE value");
+    if (rows < 0) return Reject(at, "Oops, invalid BLANK_LINE value");
     return 0;
 }
 
 // The keyword directives: the lower-cased value must begin with a keyword.
-int TakeKeyword(char* value, int& field, const char* first, int firstCode, const char* second,
-                int secondCode, const RunState& run, const char* unknown) {
+int TakeKeyword(char* value, int& field, const char* first, int firstCode, const char* second, int secondCode,
+                WayFileLine& at, const char* unknown) {
     LowerCaseInPlace(value);
     if (StartsWith(value, first)) {
         field = firstCode;
     } else if (StartsWith(value, second)) {
         field = secondCode;
     } else {
-        return Reject(run, unknown);
+        return Reject(at, unknown);
     }
     return 0;
 }
 
 // Page directives that change how many rows fit in a column.
-int RecomputeRowsIfTaken(int result, RunState& run) {
-    if (result == 0) run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
+int RecomputeRowsIfTaken(int result, Settings& settings) {
+    if (result == 0) settings.RowsPerColumn = RowsPerColumnOf(settings, settings.Bands);
     return result;
 }
 
 }  // namespace
 
-int ParseDirective(char* line, RunState& run) {
-    Settings& settings = run.settings;
+int ParseDirective(char* line, WayFileLine& at, Settings& settings, SymbolTable& symbols) {
     const char* name = SkipBlanks(line + 1);
     char* equals = FindCharOrEnd(line, '=');
     char* value = *equals ? SkipBlanks(equals + 1) : equals;
 
-    if (DirectiveNameIs(name, "SYM", kNameOrLetter) == 0) return TakeSym(name + 3, value, run);
-    if (DirectiveNameIs(name, "SYM_RULE", kNameOrLetter) == 0) return TakeSymRule(name + 8, value, run);
-    if (DirectiveNameIs(name, "MAX_ID", kNameOnly) == 0) {
-        if (!ReadInt(value, settings.MaxId)) return Reject(run, "Oops, directive value not found");
-        if (settings.MaxId < 8 || settings.MaxId > kWayIdMax) {
-            return Reject(run, "Oops, invalid waypoint ID name length");
+    for (const NumberDirective& directive : kNumberDirectives) {
+        if (DirectiveNameIs(name, directive.name, kNameOnly) == 0) {
+            int result = TakeNumber(directive, value, at, settings);
+            return directive.changesRows ? RecomputeRowsIfTaken(result, settings) : result;
         }
-        return 0;
     }
+    if (DirectiveNameIs(name, "SYM", kNameOrLetter) == 0) return TakeSym(name + 3, value, at, symbols);
+    if (DirectiveNameIs(name, "SYM_RULE", kNameOrLetter) == 0) return TakeSymRule(name + 8, value, at, symbols);
+    if (DirectiveNameIs(name, "MAX_ID", kNameOnly) == 0) return TakeMaxId(value, at, settings);
     if (DirectiveNameIs(name, "DISTANCE_UNITS", kNameOnly) == 0) {
-        return TakeKeyword(value, settings.DistanceUnits, "miles", kUnitsMiles, "km", kUnitsKm, run,
+        return TakeKeyword(value, settings.DistanceUnits, "miles", kUnitsMiles, "km", kUnitsKm, at,
                            "Oops, unknown distance units");
     }
-    if (DirectiveNameIs(name, "DISTANCE_TWEAK", kNameOnly) == 0) {
-        return TakePositiveNumber(run, value, settings.DistanceTweak, HUGE_VAL,
-                                  "Oops, invalid distance conversion");
-    }
-    if (DirectiveNameIs(name, "TITLE", kNameOnly) == 0) return TakeTitle(value, run);
+    if (DirectiveNameIs(name, "TITLE", kNameOnly) == 0) return TakeTitle(value, at, settings);
     if (DirectiveNameIs(name, "GRID", kNameOnly) == 0) {
-        return TakeKeyword(value, settings.GridSystem, "osgb", kGridOsgb, "irish", kGridIrish, run,
+        return TakeKeyword(value, settings.GridSystem, "osgb", kGridOsgb, "irish", kGridIrish, at,
                            "Oops, unknown GRID units");
     }
     if (DirectiveNameIs(name, "ELEVATION", kNameOnly) == 0) {
-        return TakeKeyword(value, settings.ElevationUnits, "meters", 0, "feet", 1, run,
+        return TakeKeyword(value, settings.ElevationUnits, "meters", kElevationMeters, "feet", kElevationFeet, at,
                            "Oops, unknown elevation units");
     }
-    if (DirectiveNameIs(name, "FIELDWIDTH_WP", kNameOnly) == 0) {
-        return TakeBoundedNumber(run, value, settings.FieldWidthWp, kMinFieldInches, kMaxPageInches,
-                                 "Oops, invalid FIELDWIDTH_WP");
-    }
-    if (DirectiveNameIs(name, "FIELDWIDTH_GRID", kNameOnly) == 0) {
-        return TakeBoundedNumber(run, value, settings.FieldWidthGrid, kMinFieldInches, kMaxPageInches,
-                                 "Oops, invalid FIELDWIDTH_GRID");
-    }
-    if (DirectiveNameIs(name, "FIELDWIDTH_ELEV", kNameOnly) == 0) {
-        return TakeBoundedNumber(run, value, settings.FieldWidthElev, kMinFieldInches, kMaxPageInches,
-                                 "Oops, invalid FIELDWIDTH_ELEV");
-    }
-    if (DirectiveNameIs(name, "FIELDWIDTH_DESC", kNameOnly) == 0) {
-        return TakeBoundedNumber(run, value, settings.FieldWidthDesc, kMinFieldInches, kMaxPageInches,
-                                 "Oops, invalid FIELDWIDTH_DESC");
-    }
-    if (DirectiveNameIs(name, "FIELDHEIGHT", kNameOnly) == 0) {
-        return RecomputeRowsIfTaken(
-            TakeBoundedNumber(run, value, settings.FieldHeight, kMinFieldInches, kMaxPageInches,
-                              "Oops, invalid FIELDHEIGHT"),
-            run);
-    }
-    if (DirectiveNameIs(name, "GUTTER", kNameOnly) == 0) {
-        return TakePositiveNumber(run, value, settings.Gutter, kMaxPageInches, "Oops, invalid GUTTER");
-    }
     if (DirectiveNameIs(name, "SHEETSIZE", kNameOnly) == 0) {
-        return RecomputeRowsIfTaken(TakeSheetSize(value, run), run);
+        return RecomputeRowsIfTaken(TakeSheetSize(value, at, settings), settings);
     }
     if (DirectiveNameIs(name, "SPLITSHEET", kNameOnly) == 0) {
-        return RecomputeRowsIfTaken(TakeSplitSheet(value, run), run);
+        return RecomputeRowsIfTaken(TakeSplitSheet(value, at, settings), settings);
     }
-    if (DirectiveNameIs(name, "BORDERS", kNameOnly) == 0) {
-        return RecomputeRowsIfTaken(
-            TakePositiveNumber(run, value, settings.Borders, kMaxPageInches, "Oops, invalid BORDERS"),
-            run);
-    }
-    if (DirectiveNameIs(name, "FONTSIZE", kNameOnly) == 0) {
-        return TakePositiveNumber(run, value, settings.FontSize, kMaxFontPoints, "Oops, invalid FONTSIZE");
-    }
-    if (DirectiveNameIs(name, "BLANK_LINE", kNameOnly) == 0) return TakeBlankLine(value, run);
+    if (DirectiveNameIs(name, "BLANK_LINE", kNameOnly) == 0) return TakeBlankLine(value, at, settings);
     if (DirectiveNameIs(name, "NEW_COLUMN", kEndOnly) == 0) {
         settings.NewColumnRequest = 1;
         return 0;
     }
-    return Reject(run, "Oops, unknown directive");
+    return Reject(at, "Oops, unknown directive");
 }

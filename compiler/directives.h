@@ -3,10 +3,11 @@
 // for blank rows or a new column in the guide.
 #pragma once
 
-#include "waypoint.h"
+#include "line_fault.h"
+#include "settings.h"
 
-// line is a cleaned directive line (first byte "#"). Applies it to
-// run.settings and run.symbols and prints its message when it is rejected.
-// Keyword values are lower-cased and SHEETSIZE's X separators blanked in
-// place. Returns 0 when accepted, 1 after an error message.
-int ParseDirective(char* line, RunState& run);
+// line is a cleaned directive line (first byte "#"). Applies it to settings
+// and symbols, or reports it as a fault of the line at. Keyword values are
+// lower-cased and SHEETSIZE's X separators blanked in place. Returns 0 when
+// accepted, 1 after the fault is reported.
+int ParseDirective(char* line, WayFileLine& at, Settings& settings, SymbolTable& symbols);

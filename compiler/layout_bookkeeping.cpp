@@ -1,21 +1,18 @@
 #include "layout_bookkeeping.h"
 
 #include <climits>
-#include <cstdio>
 
-void LayoutBookkeeping(const char* line, RunState& run) {
-    Settings& settings = run.settings;
+void LayoutBookkeeping(const char* line, WayFileLine& at, Settings& settings, WaypointList& list) {
     if (settings.BlankLineRequest == 0 && !settings.NewColumnRequest) return;
-    if (run.WaypointCount == 0) {
-        std::fprintf(stderr, "Oops, %s (line %d, %s) illegal before 1st waypoint\n", line, run.LineNo,
-                     run.WayFilename.c_str());
-        run.FailFlag = 1;
+    if (list.empty()) {
+        ReportLineFault(at, "Oops, %s (line %d, %s) illegal before 1st waypoint\n", line, at.LineNo,
+                        at.WayFilename);
         return;
     }
     int rowsPerColumn = settings.RowsPerColumn;
     if (rowsPerColumn < 1) return;  // only a refused page setting gets here
 
-    long long usedRows = static_cast<long long>(run.WaypointCount) + settings.InsertedRows;
+    long long usedRows = static_cast<long long>(list.size()) + settings.InsertedRows;
     int takenInColumn = static_cast<int>(usedRows % rowsPerColumn);
     if (takenInColumn == 0) return;  // the column is exactly full
     int freeInColumn = rowsPerColumn - takenInColumn;
@@ -28,11 +25,9 @@ void LayoutBookkeeping(const char* line, RunState& run) {
     }
     // The guide counts its rows in an int; refuse a layout that would not fit.
     if (usedRows + blankRows > INT_MAX) {
-        std::fprintf(stderr, "Oops, %s (line %d, %s) makes the guide too long\n", line, run.LineNo,
-                     run.WayFilename.c_str());
-        run.FailFlag = 1;
+        ReportLineFault(at, "Oops, %s (line %d, %s) makes the guide too long\n", line, at.LineNo, at.WayFilename);
         return;
     }
-    run.Waypoints.back().RowSpan += blankRows;
+    list.back().RowSpan += blankRows;
     settings.InsertedRows += blankRows;
 }

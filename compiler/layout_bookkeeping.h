@@ -4,8 +4,10 @@
 // is always the number of blank rows that follow the waypoint.
 #pragma once
 
+#include "line_fault.h"
+#include "settings.h"
 #include "waypoint.h"
 
 // Runs after ParseDirective on every directive line; line is the cleaned
-// directive line, named in the before-first-waypoint error.
-void LayoutBookkeeping(const char* line, RunState& run);
+// directive line, named in the before-first-waypoint fault.
+void LayoutBookkeeping(const char* line, WayFileLine& at, Settings& settings, WaypointList& list);

@@ -117,8 +117,7 @@ NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
 
 }  // namespace
 
-int CheckDuplicateIds(const RunState& run) {
-    const WaypointList& list = run.Waypoints;
+int CheckDuplicateIds(const WaypointList& list) {
     NextLinks next = LinkEqualKeys<IdKey>(list, nullptr);
     if (next.empty()) return 0;
     int reported = 0;
@@ -131,8 +130,7 @@ int CheckDuplicateIds(const RunState& run) {
     return reported;
 }
 
-long long CountDuplicatePositions(const RunState& run) {
-    const WaypointList& list = run.Waypoints;
+long long CountDuplicatePositions(const WaypointList& list) {
     long long pairs = 0;
     NextLinks next = LinkEqualKeys<PositionKey>(list, &pairs);
     if (next.empty()) return 0;
@@ -148,9 +146,8 @@ long long CountDuplicatePositions(const RunState& run) {
     return pairs;
 }
 
-void WarnLongIds(const RunState& run) {
-    int maxId = run.settings.MaxId;
-    for (const Waypoint& waypoint : run.Waypoints) {
+void WarnLongIds(const WaypointList& list, int maxId) {
+    for (const Waypoint& waypoint : list) {
         int length = static_cast<int>(std::strlen(waypoint.WayID));
         if (length > maxId) {
             std::fprintf(stderr, "Warning: Waypoint %s ID too long (=%d, max=%d)\n", waypoint.WayID, length, maxId);

@@ -8,11 +8,11 @@
 
 // Prints "Oops, duplicate WayID=<id>" per pair of equal IDs (exact, case
 // matters) and stops after the 12th. Returns the pairs reported.
-int CheckDuplicateIds(const RunState& run);
+int CheckDuplicateIds(const WaypointList& list);
 
 // Counts the pairs whose Lat and Long are both exactly equal, printing a
 // note for each of the first 10. Returns the count of all pairs.
-long long CountDuplicatePositions(const RunState& run);
+long long CountDuplicatePositions(const WaypointList& list);
 
-// Warns about every ID longer than MaxId.
-void WarnLongIds(const RunState& run);
+// Warns about every ID longer than maxId characters.
+void WarnLongIds(const WaypointList& list, int maxId);

@@ -1,10 +1,7 @@
 #include "run_cairnlog.h"
 
-#include <malloc.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <new>
 
 #include "command_line.h"
@@ -17,8 +14,6 @@
 #include "output_names.h"
 #include "report.h"
 #include "route_measures.h"
-#include "run_timestamp.h"
-#include "settings.h"
 #include "wayfile_reader.h"
 
 namespace {
@@ -28,90 +23,72 @@ void OutOfMemory() {
     std::exit(1);
 }
 
-// Opens the WayFile for reading; a directory counts as a file that cannot
-// be opened. Returns nullptr after the message.
-std::FILE* OpenWayFile(const RunState& run) {
-    const char* name = run.WayFilename.c_str();
-    std::FILE* file = OpenInputFile(name);
-    if (!file) std::fprintf(stderr, "can't open WSG84 WaypointFile %s\n", name);
-    return file;
-}
-
-// Reads the whole WayFile into run. Returns 0, or 1 when it can't be opened
-// or read (the message printed); line errors only set run.FailFlag.
+// Reads the whole WayFile named by files into run. Returns 0, or 1 when it
+// can't be opened (a directory counts as a file that cannot be opened) or
+// read, after the message; line faults only set run.reading.FailFlag.
 int ReadWayFileNamed(RunState& run) {
-    std::FILE* file = OpenWayFile(run);
-    if (!file) return 1;
-    run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
-    ReadWayFile(file, run);
-    int readFailed = std::ferror(file);
-    std::fclose(file);
-    if (readFailed) {
-        std::fprintf(stderr, "Oops, can't read %s\n", run.WayFilename.c_str());
+    const char* name = run.files.WayFilename.c_str();
+    std::FILE* file = OpenInputFile(name);
+    if (!file) {
+        std::fprintf(stderr, "can't open WSG84 WaypointFile %s\n", name);
         return 1;
     }
-    return 0;
+    run.reading.WayFilename = name;
+    run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
+    ReadWayFile(file, run.reading, run.settings, run.symbols, run.waypoints);
+    int readFailed = std::ferror(file);
+    std::fclose(file);
+    if (readFailed) std::fprintf(stderr, "Oops, can't read %s\n", name);
+    return readFailed ? 1 : 0;
 }
 
 }  // namespace
 
 int RunCairnlog(int argc, char** argv, RunState& run) {
     std::set_new_handler(OutOfMemory);
-    // Large blocks, such as the list checks' tables, come from the heap and
-    // stay there when freed, so that the next check reuses pages already
-    // mapped instead of faulting in fresh ones.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    FileNames& files = run.files;
+    WaypointList& list = run.waypoints.List;
 
     OutputRequests requests;
     int exitStatus = 0;
-    if (ParseCommandLine(argc, argv, run, requests, exitStatus)) return exitStatus;
-    if (DeriveOutputNames(requests, run)) return 1;
-    SetDefaultTitle(run);
+    if (ParseCommandLine(argc, argv, files, requests, exitStatus)) return exitStatus;
+    if (DeriveOutputNames(requests, files)) return 1;
+    SetDefaultTitle(files.WayFilename, run.settings);
     InitSymbolTable(run.symbols);
 
     if (ReadWayFileNamed(run)) return 1;
-    if (run.FailFlag) return 1;  // every line error has been printed
-    if (run.WaypointCount == 0) {
-        std::fprintf(stderr, "Oops, No waypoints found in %s\n", run.WayFilename.c_str());
+    if (run.reading.FailFlag) return 1;  // every line fault has been reported
+    if (list.empty()) {
+        std::fprintf(stderr, "Oops, No waypoints found in %s\n", files.WayFilename.c_str());
         return 1;
     }
-    if (CheckDuplicateIds(run)) return 1;
-    long long duplicatePositions = CountDuplicatePositions(run);
-    WarnLongIds(run);
+    if (CheckDuplicateIds(list)) return 1;
+    long long duplicatePositions = CountDuplicatePositions(list);
+    WarnLongIds(list, run.settings.MaxId);
+    MarkSegmentStarts(list, run.symbols);
 
     // The outputs follow; any that fails ends the run with status 1, and
-    // outputs already written stay on disk.
+    // outputs already written stay on disk. An output named as the WayFile
+    // ends the run with status 0, nothing written.
+    if (run.Clock == 0) run.Clock = std::time(nullptr);
+    MakeRunTimestamp(run.Clock, run.RunTimestamp);
+    if (CheckOutputNames(files)) return 0;
+    if (CheckOutputsDistinct(files)) return 1;
 
-    // Segment starts of the route measures (every run).
-    MarkSegmentStarts(run);
-
-    // The run's timestamp, then each output name against the WayFile name
-    // (an equal name ends the run with status 0, nothing written).
-    if (run.Clock == 0) run.Clock = std::time(nullptr);  // in-process tests may fix it
-    MakeRunTimestamp(run);
-    if (CheckOutputNames(run)) return 0;
-    if (CheckOutputsDistinct(run)) return 1;  // one output would overwrite another
-
-    // The GPX file, when GpxFilename is set.
-    if (run.GpxFilename[0] != '\0' && WriteGpxFile(run)) return 1;
-
-    // Grid references and route measures, when a report or a guide is wanted.
-    if (run.RptFilename[0] != '\0' || run.PdfFilename[0] != '\0') {
-        if (ConvertToGrid(run) != 0) return 1;
-        if (AccumulateRoute(run) != 0) return 1;
+    if (files.GpxFilename[0] != '\0' &&
+        WriteGpxFile(files.GpxFilename, list, run.waypoints.Bounds, run.symbols, run.RunTimestamp))
+        return 1;
+    if (files.RptFilename[0] != '\0' || files.PdfFilename[0] != '\0') {
+        if (ConvertToGrid(list, GridParamsFor(run.settings.GridSystem), files.WayFilename.c_str())) return 1;
+        AccumulateRoute(list, run.symbols, run.settings);
     }
+    if (files.RptFilename[0] != '\0' && WriteReportFile(files.RptFilename, list, run.settings)) return 1;
+    if (files.PdfFilename[0] != '\0' && WriteGuide(list, run.settings, files)) return 1;
 
-    // The report, when RptFilename is set.
-    if (run.RptFilename[0] != '\0' && WriteReportFile(run) != 0) return 1;
-
-    // The guide, when PdfFilename is set.
-    if (run.PdfFilename[0] != '\0' && WriteGuide(run) != 0) return 1;
-
-    std::fprintf(stderr, "Note: %d Waypoints found in %s\n", run.WaypointCount, run.WayFilename.c_str());
+    std::fprintf(stderr, "Note: %zu Waypoints found in %s\n", list.size(), files.WayFilename.c_str());
     if (duplicatePositions != 0) {
         std::fprintf(stderr, "Note: %lld duplicate lat/lon found in %s\n", duplicatePositions,
-                     run.WayFilename.c_str());
+                     files.WayFilename.c_str());
     }
     return 0;
 }

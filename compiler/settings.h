@@ -1,9 +1,75 @@
-// Start values of the symbol table. The rows of a guide column, which the
-// layout bookkeeping follows, come from GuideRowsPerColumn (guide_layout.h).
+// What the directives set: the symbol table (a GPS symbol name and a
+// distance rule per ID letter, with the running distance of each letter) and
+// the settings with their defaults, including the guide's layout
+// bookkeeping. The rows of a guide column, which the bookkeeping follows,
+// come from RowsPerColumnOf (guide_layout.h).
 #pragma once
 
-#include "waypoint.h"
+#include <cstdint>
+
+constexpr int kSymNameMax = 31;       // characters in a GPS symbol name
+constexpr int kTitleMax = 20;         // characters in the guide title
+constexpr int kSymbolEntries = 27;    // entry 0 default, 1..26 letters a..z
+
+enum DistanceRule : int32_t { RULE_NONE = 0, RULE_ALL = 1, RULE_CONTINUOUS = 2 };
+
+struct SymbolEntry {
+    char SymLetter = '\0';            // lower-case letter; NUL for entry 0
+    char SymName[kSymNameMax + 1] = "Waypoint";
+    int32_t Rule = RULE_NONE;
+    double PrevGridE = 0.0;           // metres: previous measured waypoint of the letter
+    double PrevGridN = 0.0;           // metres
+    double PrevElev = 0.0;            // metres
+    double SumDistance = 0.0;         // metres since the letter's last segment start
+};
+
+struct SymbolTable {
+    SymbolEntry Entries[kSymbolEntries];
+};
+
+// The entry a waypoint's first character selects: 1 for a or A up to 26
+// for z or Z; 0, the default entry, for anything else.
+inline int SymbolEntryOf(char c) {
+    if (c >= 'a' && c <= 'z') return c - 'a' + 1;
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+    return 0;
+}
 
 // Entry 0 becomes "Waypoint" with RULE_NONE; entries 1..26 are copies of it
 // carrying their letters a..z.
 void InitSymbolTable(SymbolTable& symbols);
+
+constexpr int kGridOsgb = 1;
+constexpr int kGridIrish = 2;
+constexpr int kUnitsMiles = 0;
+constexpr int kUnitsKm = 1;
+constexpr int kElevationMeters = 0;
+constexpr int kElevationFeet = 1;
+
+// Directive-controlled values with their defaults, and the guide's layout
+// bookkeeping. Lengths in inches unless named otherwise.
+struct Settings {
+    int MaxId = 14;                   // characters of an ID before the warning
+    int DistanceUnits = kUnitsMiles;
+    double DistanceTweak = 1.0;       // factor on every distance
+    int GridSystem = kGridOsgb;
+    int ElevationUnits = kElevationMeters;
+    int SplitSheet = 1;               // splits of the page height
+    int Bands = 2;                    // always SplitSheet + 1
+    double FieldWidthWp = 0.25;
+    double FieldWidthGrid = 0.35;
+    double FieldWidthElev = 0.25;
+    double FieldWidthDesc = 1.0;
+    double FieldHeight = 0.2;
+    double Gutter = 0.1;
+    double Borders = 0.25;
+    double SheetWidth = 8.5;          // US Letter
+    double SheetHeight = 11.0;
+    double FontSize = 6.0;            // points
+    char Title[kTitleMax + 1] = {};
+
+    int RowsPerColumn = 0;            // waypoint rows in one guide column
+    int InsertedRows = 0;             // blank rows inserted so far
+    int BlankLineRequest = 0;         // per line, cleared before every line
+    int NewColumnRequest = 0;
+};

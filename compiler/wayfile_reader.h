@@ -1,19 +1,22 @@
 // Reading a WayFile: every line is cleaned, directive lines go to the
 // directive parser and the layout bookkeeping, and every other non-empty
 // line becomes a Waypoint at the tail of the list, checked as it is made.
-// Line errors are printed and set FailFlag; reading always goes on to the
-// end of the file so that every bad line is reported.
+// Line faults are reported through ReportLineFault; reading always goes on
+// to the end of the file so that every bad line is reported.
 #pragma once
 
 #include <cstdio>
 
+#include "line_fault.h"
+#include "settings.h"
 #include "waypoint.h"
 
-// Makes the waypoint of one line; data is the cleaned line after its
+// Makes the waypoint of the line at; data is the cleaned line after its
 // leading blanks, at most kLinePieceMax bytes.
-void ReadWaypointLine(const char* data, RunState& run);
+void ReadWaypointLine(const char* data, WayFileLine& at, WaypointRecords& waypoints);
 
-// Reads the open WayFile to its end, run.LineNo numbering every piece read.
-// A piece with text after a carriage return is a line error, since cleaning
+// Reads the open WayFile to its end, at.LineNo numbering every piece read.
+// A piece with text after a carriage return is a line fault, since cleaning
 // drops that text. A read error shows afterwards in ferror(file).
-void ReadWayFile(std::FILE* file, RunState& run);
+void ReadWayFile(std::FILE* file, WayFileLine& at, Settings& settings, SymbolTable& symbols,
+                 WaypointRecords& waypoints);

@@ -2,11 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "datum_transform.h"
 #include "grid_letters.h"
-#include "grid_params.h"
 #include "grid_projection.h"
 
 namespace {
@@ -22,11 +20,11 @@ bool IsWgs84Position(double latDeg, double lonDeg) {
 // has no WGS-84 position) and stores its grid reference, or prints the
 // out-of-grid message. Returns 1 when it is outside the grid.
 int PlaceOnGrid(Waypoint& waypoint, const GeodeticPosition* onDatum, const GridParams& grid,
-                const std::string& wayFilename) {
+                const char* wayFilename) {
     GridPoint point = {0.0, 0.0, 1};
     if (onDatum != nullptr) point = ProjectToGrid(onDatum->latDeg, onDatum->lonDeg, grid);
     if (point.status != 0) {
-        std::fprintf(stderr, grid.outsideMessage, waypoint.WayID, waypoint.LineNo, wayFilename.c_str());
+        std::fprintf(stderr, grid.outsideMessage, waypoint.WayID, waypoint.LineNo, wayFilename);
         return 1;
     }
     waypoint.GridE = point.eastingM;
@@ -42,9 +40,7 @@ int PlaceOnGrid(Waypoint& waypoint, const GeodeticPosition* onDatum, const GridP
 
 }  // namespace
 
-int ConvertToGrid(RunState& run) {
-    const GridParams& grid = GridParamsFor(run.settings.GridSystem);
-    WaypointList& list = run.Waypoints;
+int ConvertToGrid(WaypointList& list, const GridParams& grid, const char* wayFilename) {
     int errors = 0;
     // Waypoints go through the datum shift in twos, so that their latitude
     // refinements interleave; then each is placed on the grid in file order.
@@ -66,7 +62,7 @@ int ConvertToGrid(RunState& run) {
         TransformDatumPair(lat, lon, height, grid.helmert, grid.ellipsoid, onDatum);
 
         for (size_t k = 0; k < count; ++k) {
-            if (PlaceOnGrid(list[first + k], isPosition[k] ? &onDatum[k] : nullptr, grid, run.WayFilename) &&
+            if (PlaceOnGrid(list[first + k], isPosition[k] ? &onDatum[k] : nullptr, grid, wayFilename) &&
                 ++errors == kMaxGridErrors) {
                 std::fprintf(stderr, "Oops, too many errors, aborting\n");
                 return errors;

@@ -2,7 +2,7 @@
 // grid pass's conversion, checked against it.
 #pragma once
 
-#include "waypoint.h"
+#include "settings.h"
 
 // How close converting the result forward again must come to the grid
 // position, metres.

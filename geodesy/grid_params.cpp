@@ -1,6 +1,6 @@
 #include "grid_params.h"
 
-#include "waypoint.h"
+#include "settings.h"
 
 namespace {
 

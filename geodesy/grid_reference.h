@@ -3,7 +3,7 @@
 // and northing digits.
 #pragma once
 
-#include "waypoint.h"
+#include "settings.h"
 
 enum GridRefScan { kNotGridReference = 0, kBadGridReference = 1, kGridReferenceRead = 2 };
 

@@ -51,27 +51,27 @@ char* FormatRow(char* out, int item, const Waypoint& waypoint, bool irish) {
 
 }  // namespace
 
-int WriteReport(std::FILE* file, const RunState& run) {
-    const bool irish = run.settings.GridSystem == kGridIrish;
+int WriteReport(std::FILE* file, const WaypointList& list, const Settings& settings) {
+    const bool irish = settings.GridSystem == kGridIrish;
     std::fprintf(file, "#\tWP\t  WGS-Lat\t  WGS-Lon\t Elev\t%s\t%s\tGrade\tDescription\r\n",
                  irish ? "Irish-Grid" : "OSGB-Grid",
-                 run.settings.DistanceUnits == kUnitsMiles ? "  Miles" : "    KM");
+                 settings.DistanceUnits == kUnitsMiles ? "  Miles" : "    KM");
     LineBatch batch = MakeLineBatch(file);
     int item = 0;
-    for (const Waypoint& waypoint : run.Waypoints) {
+    for (const Waypoint& waypoint : list) {
         LineDone(batch, FormatRow(LineRoom(batch, kRowMax), ++item, waypoint, irish));
     }
     return WriteLineBatch(batch);
 }
 
-int WriteReportFile(const RunState& run) {
-    std::FILE* file = std::fopen(run.RptFilename, "wb");
+int WriteReportFile(const char* rptFilename, const WaypointList& list, const Settings& settings) {
+    std::FILE* file = std::fopen(rptFilename, "wb");
     if (file == nullptr) {
-        std::fprintf(stderr, "Can't open report file %s for write\n", run.RptFilename);
+        std::fprintf(stderr, "Can't open report file %s for write\n", rptFilename);
         return 1;
     }
-    int failed = WriteReport(file, run);
+    int failed = WriteReport(file, list, settings);
     if (CloseOutputFile(file) != 0) failed = 1;
-    if (failed) std::fprintf(stderr, "Oops, can't write %s\n", run.RptFilename);
+    if (failed) std::fprintf(stderr, "Oops, can't write %s\n", rptFilename);
     return failed;
 }

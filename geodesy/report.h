@@ -5,13 +5,14 @@
 
 #include <cstdio>
 
+#include "settings.h"
 #include "waypoint.h"
 
 // Writes the whole report to file, which is open for writing. Returns 0, or
 // 1 when a write failed.
-int WriteReport(std::FILE* file, const RunState& run);
+int WriteReport(std::FILE* file, const WaypointList& list, const Settings& settings);
 
-// Creates the file named RptFilename (replacing an old one), writes the
-// report and closes it. Prints its own one-line message on standard error
+// Creates the file rptFilename (replacing an old one), writes the report
+// and closes it. Prints its own one-line message on standard error
 // and returns 1 when the file cannot be created or written; else 0.
-int WriteReportFile(const RunState& run);
+int WriteReportFile(const char* rptFilename, const WaypointList& list, const Settings& settings);

@@ -34,11 +34,11 @@ double UnitFactor(const Settings& settings) {
     return perMetre * settings.DistanceTweak;
 }
 
-int MarkSegmentStarts(RunState& run) {
+void MarkSegmentStarts(WaypointList& list, const SymbolTable& symbols) {
     bool letterSeen[kSymbolEntries] = {};
     const Waypoint* previous = nullptr;
-    for (Waypoint& waypoint : run.Waypoints) {
-        if (!MeasuredWaypoint(waypoint, run.symbols)) continue;
+    for (Waypoint& waypoint : list) {
+        if (!MeasuredWaypoint(waypoint, symbols)) continue;
         const int entry = SymbolEntryOf(waypoint.WayID[0]);
         // A letter's first leg must never be measured from the grid's origin,
         // so its first measured waypoint always starts a run.
@@ -46,19 +46,18 @@ int MarkSegmentStarts(RunState& run) {
             letterSeen[entry] = true;
             waypoint.SegmentStart = 1;
         } else if (previous->WayID[0] != waypoint.WayID[0] &&
-                   run.symbols.Entries[entry].Rule == RULE_CONTINUOUS) {
+                   symbols.Entries[entry].Rule == RULE_CONTINUOUS) {
             waypoint.SegmentStart = 1;
         }
         previous = &waypoint;
     }
-    return 0;
 }
 
-int AccumulateRoute(RunState& run) {
-    const double unitFactor = UnitFactor(run.settings);
-    for (Waypoint& waypoint : run.Waypoints) {
-        if (!MeasuredWaypoint(waypoint, run.symbols)) continue;
-        SymbolEntry& letter = run.symbols.Entries[SymbolEntryOf(waypoint.WayID[0])];
+void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& settings) {
+    const double unitFactor = UnitFactor(settings);
+    for (Waypoint& waypoint : list) {
+        if (!MeasuredWaypoint(waypoint, symbols)) continue;
+        SymbolEntry& letter = symbols.Entries[SymbolEntryOf(waypoint.WayID[0])];
         if (waypoint.SegmentStart) {
             letter.SumDistance = 0.0;
             waypoint.Distance = 0.0;
@@ -81,5 +80,4 @@ int AccumulateRoute(RunState& run) {
         letter.PrevGridN = waypoint.GridN;
         letter.PrevElev = waypoint.Elev;
     }
-    return 0;
 }

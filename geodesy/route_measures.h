@@ -2,6 +2,7 @@
 // accumulated distance and grade of every measured waypoint.
 #pragma once
 
+#include "settings.h"
 #include "waypoint.h"
 
 // 1 when the ID is one letter and one number and nothing else (C001, A1.5,
@@ -15,10 +16,11 @@ double UnitFactor(const Settings& settings);
 // Sets SegmentStart where a run begins: on the first measured waypoint of the
 // file and the first of each letter (either case), and on a RULE_CONTINUOUS
 // waypoint whose ID starts with another character than the measured waypoint
-// before it. Returns 0.
-int MarkSegmentStarts(RunState& run);
+// before it.
+void MarkSegmentStarts(WaypointList& list, const SymbolTable& symbols);
 
 // Fills Distance, HasDistance, Grade and HasGrade of every measured waypoint
 // from its letter's previous measured waypoint, using the grid references of
-// ConvertToGrid. A leg of zero length gets no grade. Returns 0.
-int AccumulateRoute(RunState& run);
+// ConvertToGrid; each letter's running distance lives in its symbol entry.
+// A leg of zero length gets no grade.
+void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& settings);

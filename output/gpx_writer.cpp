@@ -20,8 +20,7 @@ const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint) {
     return entry.SymName[0] != '\0' ? entry.SymName : symbols.Entries[0].SymName;
 }
 
-int GpxWriteHeader(std::FILE* file, const RunState& run) {
-    const BoundingBox& box = run.Bounds;
+int GpxWriteHeader(std::FILE* file, const BoundingBox& bounds, const char* timestamp) {
     std::fprintf(file,
                  "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\r\n"
                  "<gpx \r\n"
@@ -37,8 +36,8 @@ int GpxWriteHeader(std::FILE* file, const RunState& run) {
                  "    <bounds minlat=\"%.6f\" minlon=\"%.6f\" maxlat=\"%.6f\" maxlon=\"%.6f\"/>\r\n"
                  "  </metadata>\r\n"
                  "\r\n",
-                 kMakerSite, kMakerName, run.RunTimestamp, box.MinLat, box.MinLong, box.MaxLat,
-                 box.MaxLong);
+                 kMakerSite, kMakerName, timestamp, bounds.MinLat, bounds.MinLong, bounds.MaxLat,
+                 bounds.MaxLong);
     return StreamStatus(file);
 }
 
@@ -72,23 +71,23 @@ int GpxWriteTrailer(std::FILE* file) {
     return StreamStatus(file);
 }
 
-int WriteGpxFile(const RunState& run) {
-    std::FILE* file = std::fopen(run.GpxFilename, "w");
+int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const BoundingBox& bounds,
+                 const SymbolTable& symbols, const char* timestamp) {
+    std::FILE* file = std::fopen(gpxFilename, "w");
     if (!file) {
-        std::fprintf(stderr, "Can't open GPX file %s for write\n", run.GpxFilename);
+        std::fprintf(stderr, "Can't open GPX file %s for write\n", gpxFilename);
         return 1;
     }
-    int failed = GpxWriteHeader(file, run);
+    int failed = GpxWriteHeader(file, bounds, timestamp);
     LineBatch batch = MakeLineBatch(file);
-    for (auto waypoint = run.Waypoints.begin(); !failed && waypoint != run.Waypoints.end();
-         ++waypoint) {
-        failed = GpxWriteWaypoint(batch, run.symbols, *waypoint);
+    for (auto waypoint = list.begin(); !failed && waypoint != list.end(); ++waypoint) {
+        failed = GpxWriteWaypoint(batch, symbols, *waypoint);
     }
     if (!failed) failed = WriteLineBatch(batch);
     if (!failed) failed = GpxWriteTrailer(file);
     if (CloseOutputFile(file) != 0) failed = 1;
     if (failed) {
-        std::fprintf(stderr, "Oops, can't write %s\n", run.GpxFilename);
+        std::fprintf(stderr, "Oops, can't write %s\n", gpxFilename);
         return 1;
     }
     return 0;

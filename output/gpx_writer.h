@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "line_batch.h"
+#include "settings.h"
 #include "waypoint.h"
 
 // The GPS symbol name for a waypoint: that of the first letter of its ID,
@@ -15,10 +16,13 @@ const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint);
 // The writers return 0 while every write to file has succeeded so far and
 // 1 once one has failed, so that a caller can stop at the first failure.
 // The waypoint lines go through a batch, written out before the trailer.
-int GpxWriteHeader(std::FILE* file, const RunState& run);
+int GpxWriteHeader(std::FILE* file, const BoundingBox& bounds, const char* timestamp);
 int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint);
 int GpxWriteTrailer(std::FILE* file);
 
-// Writes the whole file run.GpxFilename, replacing any old one. Returns 0,
-// or 1 after printing "Can't open GPX file ..." or "Oops, can't write ...".
-int WriteGpxFile(const RunState& run);
+// Writes the whole file gpxFilename, replacing any old one: list with the
+// symbols of its ID letters, bounds and the run's timestamp in the header.
+// Returns 0, or 1 after printing "Can't open GPX file ..." or "Oops, can't
+// write ...".
+int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const BoundingBox& bounds,
+                 const SymbolTable& symbols, const char* timestamp);

@@ -38,9 +38,9 @@ std::int32_t StartingCapacity(const GuideLayout& layout) {
 
 }  // namespace
 
-int WriteGuide(const RunState& run, PdfWriter& pdf) {
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf) {
     GuideLayout layout;
-    ComputeGuideLayout(run.settings, layout);
+    ComputeGuideLayout(settings, layout);
     if (layout.ColumnsAcross < 1 || layout.RowsPerColumn < 1) {
         std::fprintf(stderr,
                      "Oops, page settings leave no room for the guide (%d columns across, %d rows per column)\n",
@@ -56,14 +56,14 @@ int WriteGuide(const RunState& run, PdfWriter& pdf) {
         return 1;
     }
     GuideColumns columns;
-    FindGuideColumns(run, layout, columns);
+    FindGuideColumns(list, settings.InsertedRows, layout, columns);
 
-    if (PdfOpen(pdf, run.PdfFilename, nullptr, kGuideMakerDomain, "cairnlog", nullptr, nullptr,
+    if (PdfOpen(pdf, files.PdfFilename, nullptr, kGuideMakerDomain, "cairnlog", nullptr, nullptr,
                 StartingCapacity(layout), layout.PageWidth, layout.PageHeight) != 0)
         return 1;
     for (long long first = 1; first <= columns.Count; first = GuideNextFirstColumn(layout, first)) {
-        DrawGuideFrame(pdf, layout, run.settings, first);
-        DrawGuideRows(pdf, layout, run, columns, first);
+        DrawGuideFrame(pdf, layout, settings, first);
+        DrawGuideRows(pdf, layout, list, files.WayFilename.c_str(), columns, first);
         if (PdfShowPage(pdf, 1) != 0) {
             PdfClose(pdf);
             return 1;
@@ -72,7 +72,7 @@ int WriteGuide(const RunState& run, PdfWriter& pdf) {
     return PdfClose(pdf);
 }
 
-int WriteGuide(const RunState& run) {
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files) {
     PdfWriter pdf;
-    return WriteGuide(run, pdf);
+    return WriteGuide(list, settings, files, pdf);
 }

@@ -5,15 +5,18 @@
 #pragma once
 
 #include "Pdf.h"
+#include "file_names.h"
+#include "settings.h"
 #include "waypoint.h"
 
-// Writes the guide of run's waypoints to run.PdfFilename with pdf, a writer
-// with no document open (tests fix its clock first). Returns 0 when the
+// Writes the guide of list with settings to files.PdfFilename with pdf, a
+// writer with no document open (tests fix its clock first); messages about a
+// waypoint name its line of files.WayFilename. Returns 0 when the
 // guide was written; 1 after the message when the settings leave no room
 // for a column or a row ("Oops, page settings leave no room for the guide
 // (...)", nothing is opened), when the file cannot be created, or when a
 // write fails (the writer's message; what was written stays).
-int WriteGuide(const RunState& run, PdfWriter& pdf);
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf);
 
 // The same with a writer of its own, reading the clock.
-int WriteGuide(const RunState& run);
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files);

@@ -2,15 +2,15 @@
 
 int GuideRowSpan(const Waypoint& waypoint) { return waypoint.RowSpan > 1 ? waypoint.RowSpan : 1; }
 
-void FindGuideColumns(const RunState& run, const GuideLayout& layout, GuideColumns& columns) {
+void FindGuideColumns(const WaypointList& list, int insertedRows, const GuideLayout& layout, GuideColumns& columns) {
     const long long rows = layout.RowsPerColumn;
-    columns.Count = (static_cast<long long>(run.WaypointCount) + run.settings.InsertedRows + rows - 1) / rows;
+    const std::size_t count = list.size();
+    columns.Count = (static_cast<long long>(count) + insertedRows + rows - 1) / rows;
     columns.Starts.clear();
-    const std::size_t count = run.Waypoints.size();
     std::size_t index = 0;
     while (index < count) {
         columns.Starts.push_back(index);
-        for (long long row = 0; row < rows && index < count; ++index) row += GuideRowSpan(run.Waypoints[index]);
+        for (long long row = 0; row < rows && index < count; ++index) row += GuideRowSpan(list[index]);
     }
 }
 

@@ -15,7 +15,7 @@
 #include "waypoint.h"
 
 struct GuideColumns {
-    long long Count = 0;               // (WaypointCount + InsertedRows) / RowsPerColumn, rounded up
+    long long Count = 0;               // (waypoints + inserted rows) / RowsPerColumn, rounded up
     std::vector<std::size_t> Starts;   // index of each column's first waypoint
 };
 
@@ -26,8 +26,8 @@ int GuideRowSpan(const Waypoint& waypoint);
 // waypoints until their row spans reach RowsPerColumn, and a span that runs
 // past the column's last row ends it. Every page then finds its columns
 // without walking the list again, and a column's start is the same on
-// whichever page it is drawn.
-void FindGuideColumns(const RunState& run, const GuideLayout& layout, GuideColumns& columns);
+// whichever page it is drawn. insertedRows counts the blank rows of list.
+void FindGuideColumns(const WaypointList& list, int insertedRows, const GuideLayout& layout, GuideColumns& columns);
 
 // The column number shown in band b at position p (0 is the leftmost) on the
 // page whose first column is k.

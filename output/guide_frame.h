@@ -5,7 +5,7 @@
 
 #include "Pdf.h"
 #include "guide_layout.h"
-#include "waypoint.h"
+#include "settings.h"
 
 // Draws the frames of all ColumnsAcross x Bands columns of the page whose
 // first column is k, filled or empty, labelled with their column numbers.

@@ -63,6 +63,7 @@ void ComputeGuideLayout(const Settings& settings, GuideLayout& layout) {
     layout.CutMarkOffset = layout.ColumnWidth + layout.GutterWidth / 2;
 
     layout.FontSize = settings.FontSize;
+    layout.GridSystem = settings.GridSystem;
     layout.UnitsLabel = settings.DistanceUnits == kUnitsKm ? "KM" : "Miles";
     layout.GridLabel = settings.GridSystem == kGridOsgb    ? "OSGB"
                        : settings.GridSystem == kGridIrish ? "IRISH"

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "waypoint.h"
+#include "settings.h"
 
 constexpr double kPointsPerInch = 72.0;
 constexpr double kGuideTextPad = 1.5;          // points between a field edge and its text
@@ -55,6 +55,7 @@ struct GuideLayout {
     double CutMarkOffset = 0;      // middle of the gutter to the column's right
 
     double FontSize = 0;           // points
+    int GridSystem = 0;            // of the grid references in the rows
     const char* UnitsLabel = "";   // "Miles" or "KM"
     const char* GridLabel = "";    // "OSGB", "IRISH" or "GRID"
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Pdf.h"
+#include "settings.h"
 #include "waypoint.h"
 
 constexpr int kGuideGridTextSize = 48;   // bytes: letters, a long and a NUL, with room

@@ -11,7 +11,7 @@ constexpr int kNumberTextSize = 48;  // bytes for one formatted number
 
 }  // namespace
 
-void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const RunState& run, const Waypoint& waypoint,
+void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const Waypoint& waypoint, const char* wayFilename,
                   double x, double y) {
     char text[kNumberTextSize];
     const double upper = y + layout.UpperLine;
@@ -26,7 +26,7 @@ void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const RunState& run
 
     char gridUpper[kGuideGridTextSize];
     char gridLower[kGuideGridTextSize];
-    FormatGuideGridTexts(waypoint, run.settings.GridSystem, gridUpper, gridLower);
+    FormatGuideGridTexts(waypoint, layout.GridSystem, gridUpper, gridLower);
     PdfSetTextAlign(pdf, PDF_ALIGN_RIGHT | PDF_VALIGN_BASELINE, 0);
     PdfText(pdf, x + layout.GridValueAnchor, upper, gridUpper);
     PdfText(pdf, x + layout.GridValueAnchor, lower, gridLower);
@@ -43,7 +43,7 @@ void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const RunState& run
     SplitGuideDescription(pdf, std::string(waypoint.Desc), layout.DescLimit, lines);
     if (lines.TooWide) {
         std::fprintf(stderr, "Oops, Waypoint guide description too long, line %d of %s\n", waypoint.LineNo,
-                     run.WayFilename.c_str());
+                     wayFilename);
     }
     PdfSetTextAlign(pdf, PDF_ALIGN_LEFT | PDF_VALIGN_BASELINE, 0);
     if (lines.LineCount == 1) {
@@ -54,13 +54,13 @@ void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const RunState& run
     }
 }
 
-void DrawGuideRows(PdfWriter& pdf, const GuideLayout& layout, const RunState& run, const GuideColumns& columns,
-                   long long firstColumn) {
+void DrawGuideRows(PdfWriter& pdf, const GuideLayout& layout, const WaypointList& list, const char* wayFilename,
+                   const GuideColumns& columns, long long firstColumn) {
     PdfSetFont(pdf, "Helvetica", layout.FontSize);
     PdfSetTextGray(pdf, 0);
     const bool front = firstColumn % 2 == 1;
     const long long columnsFound = static_cast<long long>(columns.Starts.size());
-    const std::size_t count = run.Waypoints.size();
+    const std::size_t count = list.size();
     for (int band = 0; band < layout.Bands; ++band) {
         for (int j = 0; j < layout.ColumnsAcross; ++j) {
             // The j-th column of the band in column order; a front page
@@ -72,8 +72,8 @@ void DrawGuideRows(PdfWriter& pdf, const GuideLayout& layout, const RunState& ru
             double y = GuideBandTop(layout, band) - 2 * layout.RowHeight;
             std::size_t index = columns.Starts[static_cast<std::size_t>(column - 1)];
             for (long long row = 0; row < layout.RowsPerColumn && index < count; ++index) {
-                const Waypoint& waypoint = run.Waypoints[index];
-                DrawGuideRow(pdf, layout, run, waypoint, x, y);
+                const Waypoint& waypoint = list[index];
+                DrawGuideRow(pdf, layout, waypoint, wayFilename, x, y);
                 int span = GuideRowSpan(waypoint);
                 row += span;
                 y = y - span * layout.RowHeight;

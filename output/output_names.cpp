@@ -13,19 +13,19 @@ struct Output {
 
 constexpr int kOutputs = 3;
 
-void ListOutputs(const RunState& run, Output (&outputs)[kOutputs]) {
-    outputs[0] = {run.GpxFilename, "GpxFilename"};
-    outputs[1] = {run.PdfFilename, "PdfFilename"};
-    outputs[2] = {run.RptFilename, "RptFilename"};
+void ListOutputs(const FileNames& files, Output (&outputs)[kOutputs]) {
+    outputs[0] = {files.GpxFilename, "GpxFilename"};
+    outputs[1] = {files.PdfFilename, "PdfFilename"};
+    outputs[2] = {files.RptFilename, "RptFilename"};
 }
 
 }  // namespace
 
-int CheckOutputNames(const RunState& run) {
+int CheckOutputNames(const FileNames& files) {
     Output outputs[kOutputs];
-    ListOutputs(run, outputs);
+    ListOutputs(files, outputs);
     for (const Output& output : outputs) {
-        if (output.name[0] != '\0' && SameFile(output.name, run.WayFilename.c_str())) {
+        if (output.name[0] != '\0' && SameFile(output.name, files.WayFilename.c_str())) {
             std::fprintf(stderr, "Oops, %s must be unique to WayFilename\n", output.label);
             return 1;
         }
@@ -33,9 +33,9 @@ int CheckOutputNames(const RunState& run) {
     return 0;
 }
 
-int CheckOutputsDistinct(const RunState& run) {
+int CheckOutputsDistinct(const FileNames& files) {
     Output outputs[kOutputs];
-    ListOutputs(run, outputs);
+    ListOutputs(files, outputs);
     for (int first = 0; first < kOutputs; ++first) {
         for (int second = first + 1; second < kOutputs; ++second) {
             if (outputs[first].name[0] == '\0' || outputs[second].name[0] == '\0') continue;

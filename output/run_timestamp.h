@@ -2,8 +2,10 @@
 // UTC, shared by every place of the run that prints a time.
 #pragma once
 
-#include "waypoint.h"
+#include <ctime>
 
-// Fills run.RunTimestamp from run.Clock as "yyyy-mm-ddThh:mm:ssZ" (UTC,
-// every field after the year two digits). Tests set run.Clock to fix it.
-void MakeRunTimestamp(RunState& run);
+constexpr int kRunTimestampSize = 21;  // "yyyy-mm-ddThh:mm:ssZ" and its NUL
+
+// Fills text from clock as "yyyy-mm-ddThh:mm:ssZ" (UTC, every field after
+// the year two digits); a clock beyond four-digit years gives the epoch.
+void MakeRunTimestamp(std::time_t clock, char (&text)[kRunTimestampSize]);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "gpx_writer.h"
 #include "run_timestamp.h"
@@ -14,23 +15,23 @@ int main(int argc, char** argv) {
         return 1;
     }
     long count = std::atol(argv[1]);
-    RunState run;
-    std::snprintf(run.GpxFilename, sizeof run.GpxFilename, "%s", argv[2]);
-    MakeRunTimestamp(run);
+    char timestamp[kRunTimestampSize];
+    MakeRunTimestamp(0, timestamp);
+    WaypointRecords records;
     for (long i = 0; i < count; ++i) {
         Waypoint waypoint;
         char id[kWayIdMax + 1];
         std::snprintf(id, sizeof id, "W%07ld", i);
-        waypoint.WayID = KeepCString(run.Texts, id);
+        waypoint.WayID = KeepCString(records.Texts, id);
         waypoint.Lat = 50 + static_cast<double>(i % 1000) * 0.001;
         waypoint.Long = -5 + static_cast<double>(i / 1000) * 0.001;
         waypoint.Elev = static_cast<double>(i % 900);
-        waypoint.Desc = KeepText(run.Texts, "Point " + std::to_string(i));
-        run.Waypoints.push_back(waypoint);
+        waypoint.Desc = KeepText(records.Texts, "Point " + std::to_string(i));
+        WidenBounds(records.Bounds, waypoint, records.List.empty());
+        records.List.push_back(waypoint);
     }
-    run.WaypointCount = static_cast<int>(count);
     auto start = std::chrono::steady_clock::now();
-    int status = WriteGpxFile(run);
+    int status = WriteGpxFile(argv[2], records.List, records.Bounds, SymbolTable{}, timestamp);
     std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     std::printf("%.3f\n", seconds.count());
     return status;

@@ -32,9 +32,17 @@ const char* const kDescriptions[] = {
     "Path forks: keep right by the wood",
 };
 
-void FillRun(RunState& run, int count, const char* output) {
-    run.WayFilename = "bench.txt";
-    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "%s", output);
+// What the guide reads of a run.
+struct BenchRun {
+    FileNames files;
+    Settings settings;
+    WaypointList Waypoints;
+    TextArena Texts;
+};
+
+void FillRun(BenchRun& run, int count, const char* output) {
+    run.files.WayFilename = "bench.txt";
+    std::snprintf(run.files.PdfFilename, sizeof run.files.PdfFilename, "%s", output);
     std::snprintf(run.settings.Title, sizeof run.settings.Title, "Bench walk");
     for (int i = 1; i <= count; ++i) {
         run.Waypoints.emplace_back();
@@ -58,16 +66,15 @@ void FillRun(RunState& run, int count, const char* output) {
             ++run.settings.InsertedRows;
         }
     }
-    run.WaypointCount = count;
 }
 
 // The guide's pages drawn as WriteGuide draws them, each page's content
 // compressed by zlib alone and dropped.
-int CompressOnly(const RunState& run) {
+int CompressOnly(const BenchRun& run) {
     GuideLayout layout;
     ComputeGuideLayout(run.settings, layout);
     GuideColumns columns;
-    FindGuideColumns(run, layout, columns);
+    FindGuideColumns(run.Waypoints, run.settings.InsertedRows, layout, columns);
     PdfWriter pdf;
     if (PdfOpen(pdf, "/dev/null", nullptr, nullptr, nullptr, nullptr, nullptr, 0, layout.PageWidth,
                 layout.PageHeight) != 0)
@@ -77,7 +84,7 @@ int CompressOnly(const RunState& run) {
     std::size_t contentBytes = 0;
     for (long long first = 1; first <= columns.Count; first = GuideNextFirstColumn(layout, first)) {
         DrawGuideFrame(pdf, layout, run.settings, first);
-        DrawGuideRows(pdf, layout, run, columns, first);
+        DrawGuideRows(pdf, layout, run.Waypoints, run.files.WayFilename.c_str(), columns, first);
         contentBytes += pdf.contentLength;
         uLongf size = compressBound(static_cast<uLong>(pdf.contentLength));
         compressed.resize(size);
@@ -101,13 +108,13 @@ int main(int argc, char** argv) {
     }
     const bool zlibOnly = std::strcmp(argv[1], "zlib") == 0;
     const int count = std::atoi(argv[2]);
-    RunState& run = *new RunState;  // lives to the end, like the compiler's
+    BenchRun& run = *new BenchRun;  // lives to the end, like the compiler's
     FillRun(run, count, argc > 3 ? argv[3] : "/dev/null");
     if (zlibOnly) return CompressOnly(run);
 
     const long listKilobytes = PeakKilobytes();
     auto start = std::chrono::steady_clock::now();
-    if (WriteGuide(run) != 0) return 1;
+    if (WriteGuide(run.Waypoints, run.settings, run.files) != 0) return 1;
     double seconds = Seconds(std::chrono::steady_clock::now() - start);
     const long peakKilobytes = PeakKilobytes();
     std::printf("guide:      %.3f s for %d waypoints, peak memory %.1f MB (%.0f bytes a waypoint, "

@@ -11,7 +11,7 @@ struct Parsed {
     int stops;
     int status;
     std::string out, err;
-    RunState run;
+    FileNames files;
     OutputRequests requests;
 };
 
@@ -23,7 +23,7 @@ void Parse(std::vector<std::string> args, Parsed& parsed) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     parsed.status = -1;
-    parsed.stops = ParseCommandLine(static_cast<int>(args.size()), argv.data(), parsed.run, parsed.requests,
+    parsed.stops = ParseCommandLine(static_cast<int>(args.size()), argv.data(), parsed.files, parsed.requests,
                                     parsed.status);
     parsed.err = testing::internal::GetCapturedStderr();
     parsed.out = testing::internal::GetCapturedStdout();
@@ -33,10 +33,10 @@ TEST(ParseCommandLine, OutputOptions) {
     Parsed p;
     Parse({"-g=  my walk.gpx", "-p=\tguide.pdf", "-r", "walk.txt", "ignored", "-x"}, p);
     EXPECT_EQ(p.stops, 0);
-    EXPECT_EQ(p.run.WayFilename, "walk.txt");
-    EXPECT_STREQ(p.run.GpxFilename, "my walk.gpx");
-    EXPECT_STREQ(p.run.PdfFilename, "guide.pdf");
-    EXPECT_STREQ(p.run.RptFilename, "");
+    EXPECT_EQ(p.files.WayFilename, "walk.txt");
+    EXPECT_STREQ(p.files.GpxFilename, "my walk.gpx");
+    EXPECT_STREQ(p.files.PdfFilename, "guide.pdf");
+    EXPECT_STREQ(p.files.RptFilename, "");
     EXPECT_EQ(p.requests.Gpx, 0);
     EXPECT_EQ(p.requests.Pdf, 0);
     EXPECT_EQ(p.requests.Rpt, 1);
@@ -60,7 +60,7 @@ TEST(ParseCommandLine, FileNameOf255FitsAnd256IsRefused) {
     Parsed fits;
     Parse({"-r=" + name255, "walk.txt"}, fits);
     EXPECT_EQ(fits.stops, 0);
-    EXPECT_EQ(fits.run.RptFilename, name255);
+    EXPECT_EQ(fits.files.RptFilename, name255);
 
     Parsed refused;
     Parse({"-r=" + name255 + "n", "walk.txt"}, refused);
@@ -127,16 +127,17 @@ const NameCase kNames[] = {
 TEST(DeriveOutputNames, ExtensionReplacedAndTitleCut) {
     for (const NameCase& c : kNames) {
         SCOPED_TRACE(c.wayFile);
-        RunState run;
-        run.WayFilename = c.wayFile;
+        FileNames files;
+        files.WayFilename = c.wayFile;
         OutputRequests all;
         all.Gpx = all.Pdf = all.Rpt = 1;
-        EXPECT_EQ(DeriveOutputNames(all, run), 0);
-        EXPECT_STREQ(run.GpxFilename, c.gpx);
-        EXPECT_STREQ(run.PdfFilename, c.pdf);
-        EXPECT_STREQ(run.RptFilename, c.rpt);
-        SetDefaultTitle(run);
-        EXPECT_STREQ(run.settings.Title, c.title);
+        EXPECT_EQ(DeriveOutputNames(all, files), 0);
+        EXPECT_STREQ(files.GpxFilename, c.gpx);
+        EXPECT_STREQ(files.PdfFilename, c.pdf);
+        EXPECT_STREQ(files.RptFilename, c.rpt);
+        Settings settings;
+        SetDefaultTitle(files.WayFilename, settings);
+        EXPECT_STREQ(settings.Title, c.title);
     }
 }
 
@@ -145,13 +146,13 @@ TEST(DeriveOutputNames, BareOptionWinsOverAGivenName) {
                       std::vector<std::string>{"-g", "-g=my.gpx", "route.txt"}}) {
         Parsed p;
         Parse(args, p);
-        EXPECT_EQ(DeriveOutputNames(p.requests, p.run), 0);
-        EXPECT_STREQ(p.run.GpxFilename, "route.gpx");
+        EXPECT_EQ(DeriveOutputNames(p.requests, p.files), 0);
+        EXPECT_STREQ(p.files.GpxFilename, "route.gpx");
     }
 }
 
 TEST(DeriveOutputNames, OnlyRequestedNamesAreDerived) {
-    RunState run;
+    FileNames run;
     run.WayFilename = "walk";
     OutputRequests pdfOnly;
     pdfOnly.Pdf = 1;
@@ -165,19 +166,19 @@ TEST(DeriveOutputNames, TooLongNameIsRefusedInOutputOrder) {
     // 245 + "Guide.pdf" = 254 and 245 + "Report.txt" = 255 fit; 246 + "Report.txt" does not.
     OutputRequests all;
     all.Gpx = all.Pdf = all.Rpt = 1;
-    RunState fits;
+    FileNames fits;
     fits.WayFilename = std::string(245, 'w') + ".txt";
     EXPECT_EQ(DeriveOutputNames(all, fits), 0);
     EXPECT_EQ(std::string(fits.RptFilename), std::string(245, 'w') + "Report.txt");
 
-    RunState tooLong;
+    FileNames tooLong;
     tooLong.WayFilename = std::string(246, 'w') + ".txt";
     testing::internal::CaptureStderr();
     EXPECT_EQ(DeriveOutputNames(all, tooLong), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Oops, derived filename too long for " + tooLong.WayFilename + "\n");
 
-    RunState gpxFirst;
+    FileNames gpxFirst;
     gpxFirst.WayFilename = std::string(300, 'w');
     testing::internal::CaptureStderr();
     EXPECT_EQ(DeriveOutputNames(all, gpxFirst), 1);

@@ -15,9 +15,9 @@ struct Parsed {
 
 Parsed Parse(RunState& run, const std::string& line) {
     std::string copy = line;
-    run.LineNo = 5;
+    run.reading.LineNo = 5;
     testing::internal::CaptureStderr();
-    int result = ParseDirective(&copy[0], run);
+    int result = ParseDirective(&copy[0], run.reading, run.settings, run.symbols);
     return {result, testing::internal::GetCapturedStderr()};
 }
 

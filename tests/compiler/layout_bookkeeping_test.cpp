@@ -19,7 +19,7 @@ TEST(LayoutBookkeeping, BlankLinesAfterAWaypoint) {
     RunState run;
     PrepareRun(run);
     EXPECT_EQ(ReadText(run, Waypoints(1, 10) + "#BLANK_LINE\n"), "");
-    EXPECT_EQ(run.Waypoints[9].RowSpan, 2);
+    EXPECT_EQ(run.waypoints.List[9].RowSpan, 2);
     EXPECT_EQ(run.settings.InsertedRows, 1);
 }
 
@@ -27,7 +27,7 @@ TEST(LayoutBookkeeping, BlankLinesStopAtTheColumnEnd) {
     RunState run;
     PrepareRun(run);
     ReadText(run, Waypoints(1, 10) + "#BLANK_LINE=30\n");
-    EXPECT_EQ(run.Waypoints[9].RowSpan, 15);
+    EXPECT_EQ(run.waypoints.List[9].RowSpan, 15);
     EXPECT_EQ(run.settings.InsertedRows, 14);
 }
 
@@ -35,13 +35,13 @@ TEST(LayoutBookkeeping, NewColumn) {
     RunState full;
     PrepareRun(full);
     ReadText(full, Waypoints(1, 24) + "#NEW_COLUMN\n");
-    EXPECT_EQ(full.Waypoints[23].RowSpan, 1);  // the column is exactly full
+    EXPECT_EQ(full.waypoints.List[23].RowSpan, 1);  // the column is exactly full
     EXPECT_EQ(full.settings.InsertedRows, 0);
 
     RunState run;
     PrepareRun(run);
     ReadText(run, Waypoints(1, 30) + "#NEW_COLUMN\n" + Waypoints(31, 1));
-    EXPECT_EQ(run.Waypoints[29].RowSpan, 19);
+    EXPECT_EQ(run.waypoints.List[29].RowSpan, 19);
     EXPECT_EQ(run.settings.InsertedRows, 18);
 }
 
@@ -51,12 +51,12 @@ TEST(LayoutBookkeeping, RequestsAfterOneWaypointAddUp) {
     ReadText(run, Waypoints(1, 5) + "#BLANK_LINE=2\n#BLANK_LINE\n#BLANK_LINE=0\n#NEW_COLUMN\n#BLANK_LINE\n" +
                       Waypoints(6, 3) + "#BLANK_LINE\n");
     // 5 used + 2 + 1, then the column's other 16 rows, then nothing: it is full.
-    EXPECT_EQ(run.Waypoints[4].RowSpan, 1 + 2 + 1 + 16);
-    EXPECT_EQ(run.Waypoints[7].RowSpan, 2);
+    EXPECT_EQ(run.waypoints.List[4].RowSpan, 1 + 2 + 1 + 16);
+    EXPECT_EQ(run.waypoints.List[7].RowSpan, 2);
     EXPECT_EQ(run.settings.InsertedRows, 20);
     int rows = 0;
-    for (const Waypoint& w : run.Waypoints) rows += w.RowSpan;
-    EXPECT_EQ(rows, run.WaypointCount + run.settings.InsertedRows);
+    for (const Waypoint& w : run.waypoints.List) rows += w.RowSpan;
+    EXPECT_EQ(rows, static_cast<int>(run.waypoints.List.size()) + run.settings.InsertedRows);
 }
 
 TEST(LayoutBookkeeping, UsesTheRowsPerColumnInForceAtTheLine) {
@@ -65,9 +65,9 @@ TEST(LayoutBookkeeping, UsesTheRowsPerColumnInForceAtTheLine) {
     ReadText(run, Waypoints(1, 12) + "#SPLITSHEET=3\n#NEW_COLUMN\n#SPLITSHEET=0\n" + Waypoints(13, 1) +
                       "#NEW_COLUMN\n");
     // 11 rows per column: 12 used leave 1 in the second column, 10 free.
-    EXPECT_EQ(run.Waypoints[11].RowSpan, 11);
+    EXPECT_EQ(run.waypoints.List[11].RowSpan, 11);
     // 51 rows per column: 12 + 10 + 1 = 23 used, 28 free.
-    EXPECT_EQ(run.Waypoints[12].RowSpan, 29);
+    EXPECT_EQ(run.waypoints.List[12].RowSpan, 29);
     EXPECT_EQ(run.settings.InsertedRows, 38);
 }
 
@@ -81,7 +81,7 @@ TEST(LayoutBookkeeping, BeforeTheFirstWaypointIsAnError) {
               "Oops, #NEW_COLUMN (line 4, walk.txt) illegal before 1st waypoint\n"
               "Oops, invalid BLANK_LINE value, line 5 in walk.txt\n"
               "Oops, #BLANK_LINE=-1 (line 5, walk.txt) illegal before 1st waypoint\n");
-    EXPECT_EQ(run.FailFlag, 1);
+    EXPECT_EQ(run.reading.FailFlag, 1);
     EXPECT_EQ(run.settings.InsertedRows, 0);
 }
 
@@ -89,7 +89,7 @@ TEST(LayoutBookkeeping, RefusedNegativeCountInsertsNothing) {
     RunState run;
     PrepareRun(run);
     EXPECT_EQ(ReadText(run, Waypoints(1, 3) + "#BLANK_LINE=-4\n"), "Oops, invalid BLANK_LINE value, line 4 in walk.txt\n");
-    EXPECT_EQ(run.Waypoints[2].RowSpan, 1);
+    EXPECT_EQ(run.waypoints.List[2].RowSpan, 1);
     EXPECT_EQ(run.settings.InsertedRows, 0);
 }
 
@@ -99,7 +99,7 @@ TEST(LayoutBookkeeping, NoRowsPerColumnSkipsTheBookkeeping) {
     std::string err = ReadText(run, "#FIELDHEIGHT=20\n#NEW_COLUMN\n" + Waypoints(1, 2) + "#NEW_COLUMN\n#BLANK_LINE=3\n");
     EXPECT_EQ(run.settings.RowsPerColumn, 0);
     EXPECT_EQ(err, "Oops, #NEW_COLUMN (line 2, walk.txt) illegal before 1st waypoint\n");
-    EXPECT_EQ(run.Waypoints[1].RowSpan, 1);
+    EXPECT_EQ(run.waypoints.List[1].RowSpan, 1);
     EXPECT_EQ(run.settings.InsertedRows, 0);
 }
 
@@ -111,8 +111,8 @@ TEST(LayoutBookkeeping, GuideRowsNeverPassIntsRange) {
     run.settings.InsertedRows = 2147480000;  // 107,374 full columns came before
     std::string err = ReadText(run, "#NEW_COLUMN\n");  // a second file, numbered from 1
     EXPECT_EQ(err, "Oops, #NEW_COLUMN (line 1, walk.txt) makes the guide too long\n");
-    EXPECT_EQ(run.FailFlag, 1);
-    EXPECT_EQ(run.Waypoints[0].RowSpan, 1);
+    EXPECT_EQ(run.reading.FailFlag, 1);
+    EXPECT_EQ(run.waypoints.List[0].RowSpan, 1);
 }
 
 }  // namespace

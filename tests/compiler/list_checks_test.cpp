@@ -11,11 +11,10 @@
 namespace {
 
 void Add(RunState& run, const char* id, double lat, double lon) {
-    Waypoint& w = run.Waypoints.emplace_back();
-    w.WayID = KeepCString(run.Texts, id);
+    Waypoint& w = run.waypoints.List.emplace_back();
+    w.WayID = KeepCString(run.waypoints.Texts, id);
     w.Lat = lat;
     w.Long = lon;
-    ++run.WaypointCount;
 }
 
 // The checks as a walk over every pair, to hold the hashed ones against.
@@ -26,7 +25,7 @@ struct Reference {
 
 Reference ReferenceDuplicateIds(const RunState& run) {
     Reference ref;
-    const WaypointList& list = run.Waypoints;
+    const WaypointList& list = run.waypoints.List;
     for (size_t a = 0; a < list.size(); ++a) {
         for (size_t b = a + 1; b < list.size(); ++b) {
             if (std::strcmp(list[a].WayID, list[b].WayID) != 0) continue;
@@ -39,7 +38,7 @@ Reference ReferenceDuplicateIds(const RunState& run) {
 
 Reference ReferenceDuplicatePositions(const RunState& run) {
     Reference ref;
-    const WaypointList& list = run.Waypoints;
+    const WaypointList& list = run.waypoints.List;
     for (size_t a = 0; a < list.size(); ++a) {
         for (size_t b = a + 1; b < list.size(); ++b) {
             if (list[a].Lat != list[b].Lat || list[a].Long != list[b].Long) continue;
@@ -62,7 +61,7 @@ TEST(CheckDuplicateIds, EveryPairInListOrder) {
     Add(run, "A", 5, 5);
     Add(run, "P1", 6, 6);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(CheckDuplicateIds(run), 4);
+    EXPECT_EQ(CheckDuplicateIds(run.waypoints.List), 4);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Oops, duplicate WayID=<P1>\n"   // 1-3
               "Oops, duplicate WayID=<P1>\n"   // 1-6
@@ -75,7 +74,7 @@ TEST(CheckDuplicateIds, StopsAfterTwelveMessages) {
     PrepareRun(run);
     for (int i = 0; i < 100; ++i) Add(run, "Same", i, i);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(CheckDuplicateIds(run), 12);
+    EXPECT_EQ(CheckDuplicateIds(run.waypoints.List), 12);
     std::string expected;
     for (int i = 0; i < 12; ++i) expected += "Oops, duplicate WayID=<Same>\n";
     EXPECT_EQ(testing::internal::GetCapturedStderr(), expected);
@@ -93,7 +92,7 @@ TEST(CountDuplicatePositions, CountsAllPairsAndNotesTheFirstTen) {
         Add(run, b.c_str(), 50 + i, -2);
     }
     testing::internal::CaptureStderr();
-    EXPECT_EQ(CountDuplicatePositions(run), 15);
+    EXPECT_EQ(CountDuplicatePositions(run.waypoints.List), 15);
     std::string notes = testing::internal::GetCapturedStderr();
     EXPECT_EQ(notes, ReferenceDuplicatePositions(run).messages);
     EXPECT_EQ(notes.rfind("Note: Duplicate lat/lon for waypoints A0 and B0\n", 0), 0u);
@@ -107,14 +106,14 @@ TEST(CountDuplicatePositions, ZeroesOfEitherSignAreEqualAndLargeGroupsDoNotOverf
     Add(run, "N", 0.0, -0.0);
     Add(run, "S", -0.0, 0.0);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(CountDuplicatePositions(run), 1);
+    EXPECT_EQ(CountDuplicatePositions(run.waypoints.List), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Note: Duplicate lat/lon for waypoints N and S\n");
 
     RunState crowd;
     PrepareRun(crowd);
     for (int i = 0; i < 100000; ++i) Add(crowd, "X", 51.5, -0.1);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(CountDuplicatePositions(crowd), 100000LL * 99999 / 2);  // above 2^31
+    EXPECT_EQ(CountDuplicatePositions(crowd.waypoints.List), 100000LL * 99999 / 2);  // above 2^31
     testing::internal::GetCapturedStderr();
 }
 
@@ -136,12 +135,12 @@ TEST(ListChecks, HashedChecksMatchThePairwiseWalk) {
         SCOPED_TRACE(trial);
         Reference ids_ref = ReferenceDuplicateIds(run);
         testing::internal::CaptureStderr();
-        EXPECT_EQ(CheckDuplicateIds(run), ids_ref.result);
+        EXPECT_EQ(CheckDuplicateIds(run.waypoints.List), ids_ref.result);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), ids_ref.messages);
 
         Reference places_ref = ReferenceDuplicatePositions(run);
         testing::internal::CaptureStderr();
-        EXPECT_EQ(CountDuplicatePositions(run), places_ref.result);
+        EXPECT_EQ(CountDuplicatePositions(run.waypoints.List), places_ref.result);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), places_ref.messages);
     }
 }
@@ -152,11 +151,11 @@ TEST(WarnLongIds, WarnsAboveMaxId) {
     Add(run, "C0123456789012", 1, 1);   // 14: the default limit
     Add(run, "C01234567890123", 2, 2);  // 15
     testing::internal::CaptureStderr();
-    WarnLongIds(run);
+    WarnLongIds(run.waypoints.List, run.settings.MaxId);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warning: Waypoint C01234567890123 ID too long (=15, max=14)\n");
     run.settings.MaxId = 8;
     testing::internal::CaptureStderr();
-    WarnLongIds(run);
+    WarnLongIds(run.waypoints.List, run.settings.MaxId);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Warning: Waypoint C0123456789012 ID too long (=14, max=8)\n"
               "Warning: Waypoint C01234567890123 ID too long (=15, max=8)\n");

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "guide_layout.h"
-#include "settings.h"
+#include "run_cairnlog.h"
 #include "wayfile_reader.h"
-#include "waypoint.h"
 
 // A run about to read "walk.txt", with start values and default page rows.
 inline void PrepareRun(RunState& run) {
-    run.WayFilename = "walk.txt";
+    run.files.WayFilename = "walk.txt";
+    run.reading.WayFilename = "walk.txt";
     InitSymbolTable(run.symbols);
     run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
 }
@@ -25,7 +25,7 @@ inline std::string ReadText(RunState& run, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), file);
     std::rewind(file);
     testing::internal::CaptureStderr();
-    ReadWayFile(file, run);
+    ReadWayFile(file, run.reading, run.settings, run.symbols, run.waypoints);
     std::fclose(file);
     return testing::internal::GetCapturedStderr();
 }

@@ -91,18 +91,18 @@ TEST(ReadWaypointLine, FieldsDescriptionAndMessages) {
         SCOPED_TRACE(c.line);
         RunState run;
         PrepareRun(run);
-        run.LineNo = 7;
+        run.reading.LineNo = 7;
         testing::internal::CaptureStderr();
-        ReadWaypointLine(c.line, run);
+        ReadWaypointLine(c.line, run.reading, run.waypoints);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), c.messages);
-        ASSERT_EQ(run.WaypointCount, 1);
-        const Waypoint& w = run.Waypoints.back();
+        ASSERT_EQ(static_cast<int>(run.waypoints.List.size()), 1);
+        const Waypoint& w = run.waypoints.List.back();
         EXPECT_STREQ(w.WayID, c.id);
         ExpectSameDouble(w.Lat, c.lat);
         ExpectSameDouble(w.Long, c.lon);
         EXPECT_EQ(w.Elev, c.elev);
         EXPECT_EQ(w.Desc, c.desc);
-        EXPECT_EQ(run.FailFlag, c.fails);
+        EXPECT_EQ(run.reading.FailFlag, c.fails);
         EXPECT_EQ(w.LineNo, 7);
         EXPECT_EQ(w.Distance, -1.0);
         EXPECT_EQ(w.RowSpan, 1);
@@ -121,14 +121,14 @@ TEST(ReadWayFile, CountsEveryPieceAndKeepsFileOrder) {
                                "#SYM.C=Flag, Red\n"
                                "C003 53.3950 -1.8710 590 Kinder Downfall");
     EXPECT_EQ(err, "");
-    EXPECT_EQ(run.FailFlag, 0);
-    ASSERT_EQ(run.WaypointCount, 3);
-    EXPECT_EQ(run.LineNo, 7);
-    EXPECT_EQ(run.Waypoints[0].LineNo, 4);
-    EXPECT_EQ(run.Waypoints[1].LineNo, 5);
-    EXPECT_STREQ(run.Waypoints[1].WayID, "C002");
-    EXPECT_EQ(run.Waypoints[1].Desc, "Jacob's Ladder");
-    EXPECT_EQ(run.Waypoints[2].LineNo, 7);
+    EXPECT_EQ(run.reading.FailFlag, 0);
+    ASSERT_EQ(static_cast<int>(run.waypoints.List.size()), 3);
+    EXPECT_EQ(run.reading.LineNo, 7);
+    EXPECT_EQ(run.waypoints.List[0].LineNo, 4);
+    EXPECT_EQ(run.waypoints.List[1].LineNo, 5);
+    EXPECT_STREQ(run.waypoints.List[1].WayID, "C002");
+    EXPECT_EQ(run.waypoints.List[1].Desc, "Jacob's Ladder");
+    EXPECT_EQ(run.waypoints.List[2].LineNo, 7);
     EXPECT_STREQ(run.symbols.Entries[3].SymName, "Flag, Red");
 }
 
@@ -136,18 +136,18 @@ TEST(ReadWayFile, BoundingBoxCoversEveryWaypoint) {
     RunState run;
     PrepareRun(run);
     ReadText(run, "A1 54.0 -2.0 x\nA2 55.5 -3.5 x\nA3 53.25 -1.0 x\n");
-    EXPECT_EQ(run.Bounds.MinLat, 53.25);
-    EXPECT_EQ(run.Bounds.MaxLat, 55.5);
-    EXPECT_EQ(run.Bounds.MinLong, -3.5);
-    EXPECT_EQ(run.Bounds.MaxLong, -1.0);
+    EXPECT_EQ(run.waypoints.Bounds.MinLat, 53.25);
+    EXPECT_EQ(run.waypoints.Bounds.MaxLat, 55.5);
+    EXPECT_EQ(run.waypoints.Bounds.MinLong, -3.5);
+    EXPECT_EQ(run.waypoints.Bounds.MaxLong, -1.0);
 
     RunState single;
     PrepareRun(single);
     ReadText(single, "A1 -10 20 x\n");
-    EXPECT_EQ(single.Bounds.MinLat, -10);
-    EXPECT_EQ(single.Bounds.MaxLat, -10);
-    EXPECT_EQ(single.Bounds.MinLong, 20);
-    EXPECT_EQ(single.Bounds.MaxLong, 20);
+    EXPECT_EQ(single.waypoints.Bounds.MinLat, -10);
+    EXPECT_EQ(single.waypoints.Bounds.MaxLat, -10);
+    EXPECT_EQ(single.waypoints.Bounds.MinLong, 20);
+    EXPECT_EQ(single.waypoints.Bounds.MaxLong, 20);
 }
 
 TEST(ReadWayFile, TextAfterACarriageReturnIsALineError) {
@@ -156,10 +156,10 @@ TEST(ReadWayFile, TextAfterACarriageReturnIsALineError) {
     PrepareRun(run);
     EXPECT_EQ(ReadText(run, "C001 54.5 -2.1 Gate\rC002 54.6 -2.1 Stile\rC003 54.7 -2.1 Wall\r"),
               "Oops, text after a carriage return in walk.txt, line 1\n");
-    EXPECT_EQ(run.FailFlag, 1);
-    ASSERT_EQ(run.WaypointCount, 1);
-    EXPECT_EQ(run.Waypoints[0].Desc, "Gate");
-    EXPECT_EQ(run.LineNo, 1);
+    EXPECT_EQ(run.reading.FailFlag, 1);
+    ASSERT_EQ(static_cast<int>(run.waypoints.List.size()), 1);
+    EXPECT_EQ(run.waypoints.List[0].Desc, "Gate");
+    EXPECT_EQ(run.reading.LineNo, 1);
 
     // A stray CR inside a line, a directive and a comment-only line alike.
     RunState stray;
@@ -168,7 +168,7 @@ TEST(ReadWayFile, TextAfterACarriageReturnIsALineError) {
               "Oops, text after a carriage return in walk.txt, line 1\n"
               "Oops, text after a carriage return in walk.txt, line 2\n"
               "Oops, text after a carriage return in walk.txt, line 3\n");
-    EXPECT_EQ(stray.FailFlag, 1);
+    EXPECT_EQ(stray.reading.FailFlag, 1);
 }
 
 TEST(ReadWayFile, DirectiveErrorsFailTheRunAndReadingGoesOn) {
@@ -178,9 +178,9 @@ TEST(ReadWayFile, DirectiveErrorsFailTheRunAndReadingGoesOn) {
     EXPECT_EQ(err,
               "Oops, #NEW_COLUMN (line 1, walk.txt) illegal before 1st waypoint\n"
               "Oops, unknown directive, line 2 in walk.txt\n");
-    EXPECT_EQ(run.FailFlag, 1);
-    EXPECT_EQ(run.WaypointCount, 2);
-    EXPECT_EQ(run.Waypoints[0].RowSpan, 3);
+    EXPECT_EQ(run.reading.FailFlag, 1);
+    EXPECT_EQ(static_cast<int>(run.waypoints.List.size()), 2);
+    EXPECT_EQ(run.waypoints.List[0].RowSpan, 3);
     EXPECT_EQ(run.settings.InsertedRows, 2);
 }
 
@@ -188,8 +188,8 @@ TEST(ReadWayFile, LayoutRequestsAreClearedBeforeEveryLine) {
     RunState run;
     PrepareRun(run);
     ReadText(run, "C001 54.5 -2.1 Gate\n#BLANK_LINE\n#TITLE=x\nC002 54.6 -2.1 x\n#GRID=osgb\n");
-    EXPECT_EQ(run.Waypoints[0].RowSpan, 2);
-    EXPECT_EQ(run.Waypoints[1].RowSpan, 1);
+    EXPECT_EQ(run.waypoints.List[0].RowSpan, 2);
+    EXPECT_EQ(run.waypoints.List[1].RowSpan, 1);
     EXPECT_EQ(run.settings.InsertedRows, 1);
 }
 

@@ -8,19 +8,18 @@
 #include <cstring>
 
 #include "fuzz_check.h"
-#include "list_checks.h"
 #include "guide_layout.h"
-#include "settings.h"
+#include "list_checks.h"
+#include "run_cairnlog.h"
 #include "wayfile_reader.h"
-#include "waypoint.h"
 
 namespace {
 
 void CheckRecords(const RunState& run) {
-    FUZZ_CHECK(static_cast<std::size_t>(run.WaypointCount) == run.Waypoints.size());
+    const WaypointList& list = run.waypoints.List;
     long long blankRows = 0;
     int previousLine = 0;
-    for (const Waypoint& waypoint : run.Waypoints) {
+    for (const Waypoint& waypoint : list) {
         FUZZ_CHECK(std::strlen(waypoint.WayID) <= static_cast<std::size_t>(kWayIdMax));
         FUZZ_CHECK(waypoint.Desc.size() <= static_cast<std::size_t>(kDescMax));
         FUZZ_CHECK(waypoint.Desc.find('\t') == std::string::npos);
@@ -32,10 +31,10 @@ void CheckRecords(const RunState& run) {
     }
     // Every blank row the guide will draw is one the bookkeeping counted.
     FUZZ_CHECK(blankRows == run.settings.InsertedRows);
-    if (run.FailFlag) return;
-    for (const Waypoint& waypoint : run.Waypoints) {
-        FUZZ_CHECK(run.Bounds.MinLat <= waypoint.Lat && waypoint.Lat <= run.Bounds.MaxLat);
-        FUZZ_CHECK(run.Bounds.MinLong <= waypoint.Long && waypoint.Long <= run.Bounds.MaxLong);
+    if (run.reading.FailFlag) return;
+    for (const Waypoint& waypoint : list) {
+        FUZZ_CHECK(run.waypoints.Bounds.MinLat <= waypoint.Lat && waypoint.Lat <= run.waypoints.Bounds.MaxLat);
+        FUZZ_CHECK(run.waypoints.Bounds.MinLong <= waypoint.Long && waypoint.Long <= run.waypoints.Bounds.MaxLong);
     }
 }
 
@@ -46,15 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::FILE* file = fmemopen(const_cast<std::uint8_t*>(data), size, "r");
     if (!file) return 0;
     RunState run;
-    run.WayFilename = "walk.txt";
+    run.reading.WayFilename = "walk.txt";
     InitSymbolTable(run.symbols);
     run.settings.RowsPerColumn = RowsPerColumnOf(run.settings, run.settings.Bands);
-    ReadWayFile(file, run);
+    ReadWayFile(file, run.reading, run.settings, run.symbols, run.waypoints);
     std::fclose(file);
     CheckRecords(run);
-    if (run.FailFlag || run.WaypointCount == 0) return 0;
-    CheckDuplicateIds(run);
-    CountDuplicatePositions(run);
-    WarnLongIds(run);
+    if (run.reading.FailFlag || run.waypoints.List.empty()) return 0;
+    CheckDuplicateIds(run.waypoints.List);
+    CountDuplicatePositions(run.waypoints.List);
+    WarnLongIds(run.waypoints.List, run.settings.MaxId);
     return 0;
 }

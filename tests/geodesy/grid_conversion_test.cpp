@@ -136,7 +136,7 @@ TEST(LetterSquare, IrishTableCorners) {
 }
 
 TEST(ConvertToGrid, FillsEveryWaypoint) {
-    RunState run;
+    TestRun run;
     run.WayFilename = "walk.txt";
     AddWaypoint(run, "C001", 54.5, -2.0, 0.0, "Start");
     AddWaypoint(run, "C002", 54.4, -2.1, 300.0, "Gate");
@@ -149,7 +149,7 @@ TEST(ConvertToGrid, FillsEveryWaypoint) {
     EXPECT_EQ(first.SquareN, 11631);
     EXPECT_STREQ(run.Waypoints[1].SquareLetters, "NY");
 
-    RunState dublin;
+    TestRun dublin;
     dublin.settings.GridSystem = kGridIrish;
     AddWaypoint(dublin, "D1", 53.3498, -6.2603);
     EXPECT_EQ(ConvertToGrid(dublin), 0);
@@ -158,7 +158,7 @@ TEST(ConvertToGrid, FillsEveryWaypoint) {
 
 // Runs ConvertToGrid on count waypoints in Galway, outside the OSGB grid.
 std::string OutsideMessages(int count, int* result) {
-    RunState run;
+    TestRun run;
     run.WayFilename = "west.txt";
     for (int i = 1; i <= count; ++i) {
         AddWaypoint(run, ("G" + std::to_string(i)).c_str(), 53.27, -9.05);
@@ -197,7 +197,7 @@ TEST(ConvertToGrid, TwelfthOutsideAborts) {
 }
 
 TEST(ConvertToGrid, ImpossiblePositionsAreOutside) {
-    RunState run;
+    TestRun run;
     run.WayFilename = "odd.txt";
     run.settings.GridSystem = kGridIrish;
     // Latitude 126.5 at 172° E is 53.5° N, 8° W seen from the other side.

@@ -110,7 +110,7 @@ TEST(GridIdentity, FastPassGivesThePlainMethodsDoublesEverywhere) {
     for (const Area& area : areas) {
         std::uniform_real_distribution<double> lat(area.south, area.north);
         std::uniform_real_distribution<double> lon(area.west, area.east);
-        RunState run;
+        TestRun run;
         run.settings.GridSystem = area.gridSystem;
         for (int i = 0; i < 50000; ++i) {
             // Typed positions have six decimals; elevations are whole metres.

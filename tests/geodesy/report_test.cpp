@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string ReportText(const RunState& run) {
+std::string ReportText(const TestRun& run) {
     ScratchDir scratch;
     std::FILE* file = std::fopen(scratch.File("r.txt").c_str(), "wb");
     EXPECT_EQ(WriteReport(file, run), 0);
@@ -22,8 +22,8 @@ std::string ReportText(const RunState& run) {
 // Three waypoints through the whole pass: a start, a measured leg, a point of
 // interest with no rule and no description. The grid figures agree with
 // cs2cs to the centimetre.
-RunState MeasuredRun(int gridSystem, int units) {
-    RunState run;
+TestRun MeasuredRun(int gridSystem, int units) {
+    TestRun run;
     run.WayFilename = "walk.txt";
     run.settings.GridSystem = gridSystem;
     run.settings.DistanceUnits = units;
@@ -58,7 +58,7 @@ TEST(WriteReport, IrishRowsInKilometres) {
 }
 
 TEST(WriteReport, FieldFormats) {
-    RunState run;
+    TestRun run;
     run.settings.GridSystem = kGridIrish;
     Waypoint& w = AddWaypoint(run, "A7", -0.5, 179.25, 1234.6, "x");
     w.GridE = 42095.1;
@@ -74,7 +74,7 @@ TEST(WriteReport, FieldFormats) {
 }
 
 TEST(WriteReportFile, FullDiskIsReported) {
-    RunState run = MeasuredRun(kGridOsgb, kUnitsMiles);
+    TestRun run = MeasuredRun(kGridOsgb, kUnitsMiles);
     std::snprintf(run.RptFilename, sizeof run.RptFilename, "/dev/full");
     testing::internal::CaptureStderr();
     EXPECT_EQ(WriteReportFile(run), 1);
@@ -82,7 +82,7 @@ TEST(WriteReportFile, FullDiskIsReported) {
 }
 
 TEST(WriteReportFile, UncreatableFileIsReported) {
-    RunState run = MeasuredRun(kGridOsgb, kUnitsMiles);
+    TestRun run = MeasuredRun(kGridOsgb, kUnitsMiles);
     ScratchDir scratch;
     std::snprintf(run.RptFilename, sizeof run.RptFilename, "%s/no/such/dir/r.txt",
                   scratch.path.c_str());
@@ -93,7 +93,7 @@ TEST(WriteReportFile, UncreatableFileIsReported) {
 }
 
 TEST(WriteReportFile, WritesTheNamedFile) {
-    RunState run = MeasuredRun(kGridOsgb, kUnitsMiles);
+    TestRun run = MeasuredRun(kGridOsgb, kUnitsMiles);
     ScratchDir scratch;
     std::snprintf(run.RptFilename, sizeof run.RptFilename, "%s", scratch.File("r.txt").c_str());
     WriteFile(run.RptFilename, "an old, longer report that must go away entirely\n");

@@ -32,19 +32,26 @@ Waypoint MakeWaypoint(const char* id, double lat, double lon, double elev, const
     return waypoint;
 }
 
-// Adds a waypoint the way the reader does: list, count and bounds.
-void Add(RunState& run, const Waypoint& waypoint) {
-    BoundingBox& box = run.Bounds;
-    if (run.WaypointCount == 0) box = {waypoint.Lat, waypoint.Lat, waypoint.Long, waypoint.Long};
-    if (waypoint.Lat < box.MinLat) box.MinLat = waypoint.Lat;
-    if (waypoint.Lat > box.MaxLat) box.MaxLat = waypoint.Lat;
-    if (waypoint.Long < box.MinLong) box.MinLong = waypoint.Long;
-    if (waypoint.Long > box.MaxLong) box.MaxLong = waypoint.Long;
-    run.Waypoints.push_back(waypoint);
-    ++run.WaypointCount;
+// What the GPX writer reads of a run.
+struct GpxRun {
+    char GpxFilename[256] = {};
+    char RunTimestamp[kRunTimestampSize] = {};
+    SymbolTable symbols;
+    WaypointList Waypoints;
+    BoundingBox Bounds;
+};
+
+int WriteGpxFile(const GpxRun& run) {
+    return WriteGpxFile(run.GpxFilename, run.Waypoints, run.Bounds, run.symbols, run.RunTimestamp);
 }
 
-void SetSymbol(RunState& run, char letter, const char* name) {
+// Adds a waypoint the way the reader does: list and bounds.
+void Add(GpxRun& run, const Waypoint& waypoint) {
+    WidenBounds(run.Bounds, waypoint, run.Waypoints.empty());
+    run.Waypoints.push_back(waypoint);
+}
+
+void SetSymbol(GpxRun& run, char letter, const char* name) {
     int entry = letter == '\0' ? 0 : letter - 'a' + 1;
     std::strcpy(run.symbols.Entries[entry].SymName, name);
 }
@@ -54,7 +61,7 @@ TEST(MakeRunTimestamp, FormatsTheClockInUtcWhateverTheLocalZone) {
     std::string savedZone = saved ? saved : "";
     ::setenv("TZ", "CHAST-12:45", 1);  // UTC+12:45, written out so no zone data is needed
     ::tzset();
-    RunState run;
+    char text[kRunTimestampSize];
     const std::pair<std::time_t, const char*> cases[] = {
         {0, "1970-01-01T00:00:00Z"},
         {1709251199, "2024-02-29T23:59:59Z"},
@@ -62,23 +69,21 @@ TEST(MakeRunTimestamp, FormatsTheClockInUtcWhateverTheLocalZone) {
         {951782400, "2000-02-29T00:00:00Z"},
     };
     for (const auto& c : cases) {
-        run.Clock = c.first;
-        MakeRunTimestamp(run);
-        EXPECT_STREQ(run.RunTimestamp, c.second);
+        MakeRunTimestamp(c.first, text);
+        EXPECT_STREQ(text, c.second);
     }
     if (saved) ::setenv("TZ", savedZone.c_str(), 1); else ::unsetenv("TZ");
     ::tzset();
 }
 
 TEST(MakeRunTimestamp, KeepsItsFormForAClockBeyondFourDigitYears) {
-    RunState run;
-    run.Clock = static_cast<std::time_t>(400000000000LL);  // the year 14645
-    MakeRunTimestamp(run);
-    EXPECT_STREQ(run.RunTimestamp, "1970-01-01T00:00:00Z");
+    char text[kRunTimestampSize];
+    MakeRunTimestamp(static_cast<std::time_t>(400000000000LL), text);  // the year 14645
+    EXPECT_STREQ(text, "1970-01-01T00:00:00Z");
 }
 
 TEST(SymbolFor, FirstLetterInEitherCaseElseTheDefault) {
-    RunState run;
+    GpxRun run;
     SetSymbol(run, '\0', "Dot");
     SetSymbol(run, 'b', "Flag, Blue");
     SetSymbol(run, 'c', "");  // a letter without a name falls back to the default
@@ -96,11 +101,10 @@ TEST(SymbolFor, FirstLetterInEitherCaseElseTheDefault) {
 
 // A small walk: west of Greenwich, one point without elevation or
 // description, elevations that round, and symbols set for two letters.
-RunState SampleRun(const std::string& gpxFilename) {
-    RunState run;
+GpxRun SampleRun(const std::string& gpxFilename) {
+    GpxRun run;
     std::strcpy(run.GpxFilename, gpxFilename.c_str());
-    run.Clock = 1709251199;
-    MakeRunTimestamp(run);
+    MakeRunTimestamp(1709251199, run.RunTimestamp);
     SetSymbol(run, 'c', "Flag, Red");
     SetSymbol(run, 'p', "Pin, Green");
     Add(run, MakeWaypoint("C001", 54.4927, -3.6106, 5, "St Bees, start at the sea wall"));
@@ -139,7 +143,7 @@ const char* const kSampleGpx =
 
 TEST(WriteGpxFile, WritesTheWholeFileByteForByte) {
     ScratchDir dir;
-    RunState run = SampleRun(dir.File("walk.gpx"));
+    GpxRun run = SampleRun(dir.File("walk.gpx"));
     EXPECT_EQ(WriteGpxFile(run), 0);
     EXPECT_EQ(ReadFile(run.GpxFilename), kSampleGpx);
 
@@ -148,7 +152,7 @@ TEST(WriteGpxFile, WritesTheWholeFileByteForByte) {
 
 TEST(WriteGpxFile, ReplacesAnOldFile) {
     ScratchDir dir;
-    RunState run = SampleRun(dir.File("walk.gpx"));
+    GpxRun run = SampleRun(dir.File("walk.gpx"));
     WriteFile(run.GpxFilename, std::string(100000, 'x'));
     EXPECT_EQ(WriteGpxFile(run), 0);
     EXPECT_EQ(ReadFile(run.GpxFilename), kSampleGpx);
@@ -156,9 +160,9 @@ TEST(WriteGpxFile, ReplacesAnOldFile) {
 
 TEST(WriteGpxFile, OneWaypointGivesEqualBoundsAndExtremesStayValid) {
     ScratchDir dir;
-    RunState run;
+    GpxRun run;
     std::strcpy(run.GpxFilename, dir.File("one.gpx").c_str());
-    MakeRunTimestamp(run);
+    MakeRunTimestamp(0, run.RunTimestamp);
     Add(run, MakeWaypoint("X1", -89.9999994, 179.9999994, -12.6, "Near the edge"));
     EXPECT_EQ(WriteGpxFile(run), 0);
     std::string gpx = ReadFile(run.GpxFilename);
@@ -171,7 +175,7 @@ TEST(WriteGpxFile, OneWaypointGivesEqualBoundsAndExtremesStayValid) {
 
 TEST(WriteGpxFile, UnopenableFileIsReported) {
     ScratchDir dir;
-    RunState run = SampleRun(dir.File("no/such/dir/walk.gpx"));
+    GpxRun run = SampleRun(dir.File("no/such/dir/walk.gpx"));
     testing::internal::CaptureStderr();
     EXPECT_EQ(WriteGpxFile(run), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
@@ -179,13 +183,13 @@ TEST(WriteGpxFile, UnopenableFileIsReported) {
 }
 
 TEST(WriteGpxFile, FullDiskIsReportedOnce) {
-    RunState run = SampleRun("/dev/full");
+    GpxRun run = SampleRun("/dev/full");
     for (int i = 0; i < 20000; ++i) Add(run, run.Waypoints.front());  // more than one buffer
     testing::internal::CaptureStderr();
     EXPECT_EQ(WriteGpxFile(run), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Oops, can't write /dev/full\n");
 
-    RunState small = SampleRun("/dev/full");  // fits the buffer: only the close sees it
+    GpxRun small = SampleRun("/dev/full");  // fits the buffer: only the close sees it
     testing::internal::CaptureStderr();
     EXPECT_EQ(WriteGpxFile(small), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Oops, can't write /dev/full\n");

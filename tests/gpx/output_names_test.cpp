@@ -17,15 +17,15 @@ struct Guard {
     std::string message;
 };
 
-Guard Check(const RunState& run) {
+Guard Check(const FileNames& run) {
     testing::internal::CaptureStderr();
     int status = CheckOutputNames(run);
     return {status, testing::internal::GetCapturedStderr()};
 }
 
-RunState RunOn(const std::string& wayFile, const std::string& gpx, const std::string& pdf,
+FileNames RunOn(const std::string& wayFile, const std::string& gpx, const std::string& pdf,
                const std::string& rpt) {
-    RunState run;
+    FileNames run;
     run.WayFilename = wayFile;
     std::strcpy(run.GpxFilename, gpx.c_str());
     std::strcpy(run.PdfFilename, pdf.c_str());

@@ -103,13 +103,13 @@ TEST(GuideColumns, FrontPagesShowOddColumnsAndBackPagesMirrorThem) {
 
 TEST(GuideColumns, ColumnsStartWhereTheRowSpansFillTheColumnBefore) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(60, dir);
+    GuideRun run = MakeGuideRun(60, dir);
     run.Waypoints[2].RowSpan = 3;   // W3 and two blank rows
     run.Waypoints[9].RowSpan = 13;  // W10 fills column 1 to row 24 (NEW_COLUMN)
     run.settings.InsertedRows = 2 + 12;
     GuideLayout layout = LayoutOf(run.settings);
     GuideColumns columns;
-    FindGuideColumns(run, layout, columns);
+    FindGuideColumns(run.Waypoints, run.settings.InsertedRows, layout, columns);
     EXPECT_EQ(columns.Count, 4);  // 74 rows
     ASSERT_EQ(columns.Starts.size(), 4u);
     EXPECT_EQ(columns.Starts[1], 10u);  // W11 heads column 2
@@ -121,12 +121,12 @@ TEST(GuideColumns, ASpanPastTheColumnEndsItAndLosesOnlyBlankRows) {
     // A span set under other page settings overshoots: the overshooting
     // rows are lost, every waypoint still appears exactly once.
     ScratchDir dir;
-    RunState run = MakeGuideRun(100, dir);
+    GuideRun run = MakeGuideRun(100, dir);
     run.Waypoints[0].RowSpan = 51;
     run.settings.InsertedRows = 50;
     GuideLayout layout = LayoutOf(run.settings);
     GuideColumns columns;
-    FindGuideColumns(run, layout, columns);
+    FindGuideColumns(run.Waypoints, run.settings.InsertedRows, layout, columns);
     EXPECT_EQ(columns.Count, 7);  // 150 rows
     ASSERT_EQ(columns.Starts.size(), 6u);
     for (std::size_t c = 1; c < columns.Starts.size(); ++c) EXPECT_EQ(columns.Starts[c], 1 + (c - 1) * 24) << c;

@@ -18,7 +18,7 @@ bool Near(double a, double b) { return std::fabs(a - b) < 0.006; }
 
 TEST(WriteGuide, OneColumnGivesOnePageWithEveryFrame) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(10, dir);
+    GuideRun run = MakeGuideRun(10, dir);
     std::string document = WriteTestGuide(run);
     std::vector<DrawnPage> pages = ReadPages(document);
     ASSERT_EQ(pages.size(), 1u);
@@ -32,12 +32,12 @@ TEST(WriteGuide, OneColumnGivesOnePageWithEveryFrame) {
     }
     EXPECT_EQ(waypoints, 10);
     EXPECT_NE(document.find("/Count 1\r\n"), std::string::npos);
-    EXPECT_EQ(OutsideReadersFault(run.PdfFilename), "");
+    EXPECT_EQ(OutsideReadersFault(run.files.PdfFilename), "");
 }
 
 TEST(WriteGuide, SeventeenColumnsGiveBothSidesOfOneSheetAndTheFrontOfTheNext) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(16 * 24 + 1, dir);
+    GuideRun run = MakeGuideRun(16 * 24 + 1, dir);
     std::string document = WriteTestGuide(run);
     std::vector<DrawnPage> pages = ReadPages(document);
     ASSERT_EQ(pages.size(), 3u);
@@ -59,12 +59,12 @@ TEST(WriteGuide, SeventeenColumnsGiveBothSidesOfOneSheetAndTheFrontOfTheNext) {
     EXPECT_EQ(PositionOf(FindText(pages[0], "W337")), 3);  // column 15, bottom band
     EXPECT_EQ(PositionOf(FindText(pages[1], "W361")), 0);  // column 16 behind it
     EXPECT_EQ(PositionOf(FindText(pages[2], "W385")), 0);
-    EXPECT_EQ(OutsideReadersFault(run.PdfFilename), "");
+    EXPECT_EQ(OutsideReadersFault(run.files.PdfFilename), "");
 }
 
 TEST(WriteGuide, RowSpansLeaveBlankRowsAndLaterColumnsStartRight) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(60, dir);
+    GuideRun run = MakeGuideRun(60, dir);
     run.Waypoints[2].RowSpan = 3;
     run.settings.InsertedRows = 2;
     std::vector<DrawnPage> pages = ReadPages(WriteTestGuide(run));
@@ -81,7 +81,7 @@ TEST(WriteGuide, RowSpansLeaveBlankRowsAndLaterColumnsStartRight) {
 
 TEST(WriteGuide, RowTextsSitAtTheirAnchorsAndMissingMeasuresLeaveGaps) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(2, dir);
+    GuideRun run = MakeGuideRun(2, dir);
     run.Waypoints[0].Distance = 12.34;
     run.Waypoints[0].Grade = -4.6;
     run.Waypoints[0].Elev = 254.5;
@@ -122,7 +122,7 @@ TEST(WriteGuide, RowTextsSitAtTheirAnchorsAndMissingMeasuresLeaveGaps) {
 
 TEST(WriteGuide, LongDescriptionsTakeTwoLinesAndTooWideOnesAreReported) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(3, dir);
+    GuideRun run = MakeGuideRun(3, dir);
     run.Waypoints[0].Desc = "Follow the wall north to the stile, then bear left";
     run.Waypoints[1].Desc = "Llanfairpwllgwyngyllgogerychwyrndrobwll";
     run.Waypoints[1].LineNo = 17;
@@ -141,7 +141,7 @@ TEST(WriteGuide, LongDescriptionsTakeTwoLinesAndTooWideOnesAreReported) {
 
 TEST(WriteGuide, FrameHasHeadersCreditsSeparatorsCutMarksAndRules) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(1, dir);
+    GuideRun run = MakeGuideRun(1, dir);
     run.settings.Title[0] = '\0';  // an empty title is drawn too
     std::string document = WriteTestGuide(run);
     DrawnPage page = ReadPages(document)[0];
@@ -191,7 +191,7 @@ TEST(WriteGuide, FrameHasHeadersCreditsSeparatorsCutMarksAndRules) {
 
 TEST(WriteGuide, IrishGridAndKilometresShowInHeaderAndRows) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(1, dir);
+    GuideRun run = MakeGuideRun(1, dir);
     run.settings.GridSystem = kGridIrish;
     run.settings.DistanceUnits = kUnitsKm;
     DrawnPage page = ReadPages(WriteTestGuide(run))[0];
@@ -203,7 +203,7 @@ TEST(WriteGuide, IrishGridAndKilometresShowInHeaderAndRows) {
 
 TEST(WriteGuide, SplitSheetZeroAndThreeChangeTheBands) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(52, dir);
+    GuideRun run = MakeGuideRun(52, dir);
     run.settings.SplitSheet = 0;
     std::vector<DrawnPage> pages = ReadPages(WriteTestGuide(run));
     ASSERT_EQ(pages.size(), 2u);  // 51 rows to a column
@@ -228,7 +228,7 @@ TEST(WriteGuide, SplitSheetZeroAndThreeChangeTheBands) {
 
 TEST(WriteGuide, OneColumnAcrossStillPrintsFrontAndBack) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(30, dir);
+    GuideRun run = MakeGuideRun(30, dir);
     run.settings.FieldWidthDesc = 6.0;  // 8.1 / 6.85 inches: one column
     std::vector<DrawnPage> pages = ReadPages(WriteTestGuide(run));
     ASSERT_EQ(pages.size(), 2u);
@@ -254,7 +254,7 @@ TEST(WriteGuide, NoRoomForAColumnOrARowIsRefusedBeforeTheFileIsOpened) {
     };
     for (const Case& c : cases) {
         ScratchDir dir;
-        RunState run = MakeGuideRun(5, dir);
+        GuideRun run = MakeGuideRun(5, dir);
         run.settings.FieldWidthDesc = c.descWidth;
         run.settings.FieldHeight = c.fieldHeight;
         run.settings.Borders = c.borders;
@@ -263,14 +263,14 @@ TEST(WriteGuide, NoRoomForAColumnOrARowIsRefusedBeforeTheFileIsOpened) {
         WriteTestGuide(run, &status);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
         EXPECT_EQ(status, 1);
-        EXPECT_FALSE(FileExists(run.PdfFilename));
+        EXPECT_FALSE(FileExists(run.files.PdfFilename));
     }
 }
 
 TEST(WriteGuide, AFileThatCannotBeCreatedOrWrittenFailsTheGuide) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(5, dir);
-    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "%s", dir.File("missing/walkGuide.pdf").c_str());
+    GuideRun run = MakeGuideRun(5, dir);
+    std::snprintf(run.files.PdfFilename, sizeof run.files.PdfFilename, "%s", dir.File("missing/walkGuide.pdf").c_str());
     int status = 0;
     testing::internal::CaptureStderr();
     WriteTestGuide(run, &status);
@@ -278,7 +278,7 @@ TEST(WriteGuide, AFileThatCannotBeCreatedOrWrittenFailsTheGuide) {
     EXPECT_EQ(status, 1);
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
 
-    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "/dev/full");
+    std::snprintf(run.files.PdfFilename, sizeof run.files.PdfFilename, "/dev/full");
     testing::internal::CaptureStderr();
     WriteTestGuide(run, &status);
     message = testing::internal::GetCapturedStderr();
@@ -289,7 +289,7 @@ TEST(WriteGuide, AFileThatCannotBeCreatedOrWrittenFailsTheGuide) {
 TEST(WriteGuide, LongGuidesKeepEveryPage) {
     // One row, one band and one column across: a page per waypoint.
     ScratchDir dir;
-    RunState run = MakeGuideRun(3001, dir);
+    GuideRun run = MakeGuideRun(3001, dir);
     run.settings.SplitSheet = 0;
     run.settings.FieldHeight = 4;
     run.settings.FieldWidthDesc = 6;
@@ -311,7 +311,7 @@ namespace {
 // UPDATE_GOLDEN=1 to write the golden file afresh after a deliberate change.
 TEST(WriteGuide, ASmallWalkMatchesItsGoldenDocument) {
     ScratchDir dir;
-    RunState run = MakeGuideRun(30, dir);
+    GuideRun run = MakeGuideRun(30, dir);
     std::snprintf(run.settings.Title, sizeof run.settings.Title, "Coast (east)");
     const char* descs[] = {"Car park", "Stile by the old wall", "Follow the wall north to the stile, then bear left",
                            "", "Llanfairpwllgwyngyllgogerychwyrndrobwll halt", "Kissing gate into the field"};
@@ -322,19 +322,19 @@ TEST(WriteGuide, ASmallWalkMatchesItsGoldenDocument) {
     run.Waypoints[7].HasDistance = 0;
     run.Waypoints[8].HasGrade = 0;
     // The document names its file: write it by a name that stays the same.
-    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "walkGuide.pdf");
+    std::snprintf(run.files.PdfFilename, sizeof run.files.PdfFilename, "walkGuide.pdf");
     std::string home = std::filesystem::current_path();
     std::filesystem::current_path(dir.path);
     testing::internal::CaptureStderr();
     std::string document = WriteTestGuide(run);
     testing::internal::GetCapturedStderr();
     std::filesystem::current_path(home);
-    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "%s", dir.File("walkGuide.pdf").c_str());
+    std::snprintf(run.files.PdfFilename, sizeof run.files.PdfFilename, "%s", dir.File("walkGuide.pdf").c_str());
 
     const std::string golden = std::string(GUIDE_GOLDEN_DIR) + "/small_walk.pdf";
     if (std::getenv("UPDATE_GOLDEN") != nullptr) WriteFile(golden, document);
     EXPECT_TRUE(document == ReadFile(golden)) << "differs from " << golden;
-    EXPECT_EQ(OutsideReadersFault(run.PdfFilename), "");
+    EXPECT_EQ(OutsideReadersFault(run.files.PdfFilename), "");
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <sstream>
 
-RunState MakeGuideRun(int count, const ScratchDir& dir) {
-    RunState run;
-    run.WayFilename = "walk.txt";
-    std::snprintf(run.PdfFilename, sizeof run.PdfFilename, "%s", dir.File("walkGuide.pdf").c_str());
+GuideRun MakeGuideRun(int count, const ScratchDir& dir) {
+    GuideRun run;
+    run.files.WayFilename = "walk.txt";
+    std::snprintf(run.files.PdfFilename, sizeof run.files.PdfFilename, "%s", dir.File("walkGuide.pdf").c_str());
     std::snprintf(run.settings.Title, sizeof run.settings.Title, "walk");
     for (int i = 1; i <= count; ++i) {
         Waypoint& waypoint = AddWaypoint(run, "W" + std::to_string(i));
@@ -21,7 +21,7 @@ RunState MakeGuideRun(int count, const ScratchDir& dir) {
     return run;
 }
 
-Waypoint& AddWaypoint(RunState& run, const std::string& id, const std::string& desc) {
+Waypoint& AddWaypoint(GuideRun& run, const std::string& id, const std::string& desc) {
     run.Waypoints.emplace_back();
     Waypoint& waypoint = run.Waypoints.back();
     waypoint.WayID = KeepCString(run.Texts, id);
@@ -32,16 +32,15 @@ Waypoint& AddWaypoint(RunState& run, const std::string& id, const std::string& d
     waypoint.SquareN = 67890;
     waypoint.GridE = 312345.6;
     waypoint.GridN = 567890.1;
-    ++run.WaypointCount;
     return waypoint;
 }
 
-std::string WriteTestGuide(const RunState& run, int* status) {
+std::string WriteTestGuide(const GuideRun& run, int* status) {
     PdfWriter pdf;
     UseFixedClock(pdf);
-    int result = WriteGuide(run, pdf);
+    int result = WriteGuide(run.Waypoints, run.settings, run.files, pdf);
     if (status != nullptr) *status = result;
-    return result == 0 ? ReadFile(run.PdfFilename) : "";
+    return result == 0 ? ReadFile(run.files.PdfFilename) : "";
 }
 
 namespace {

@@ -9,6 +9,14 @@
 #include "pdf_test_support.h"
 #include "waypoint.h"
 
+// What the guide reads of a run.
+struct GuideRun {
+    FileNames files;
+    Settings settings;
+    WaypointList Waypoints;
+    TextArena Texts;
+};
+
 // Where the default layout puts things, in points.
 constexpr double kGuideLeft = 28.8;         // left edge of position 0
 constexpr double kGuidePitch = 140.4;       // column width and gutter
@@ -17,14 +25,14 @@ constexpr double kGuideRow = 14.4;          // row height
 
 // count waypoints W1, W2, ... on the OSGB grid with distance and grade, each
 // of RowSpan 1, a short description, and the guide going to dir/walkGuide.pdf.
-RunState MakeGuideRun(int count, const ScratchDir& dir);
+GuideRun MakeGuideRun(int count, const ScratchDir& dir);
 
-// Appends one waypoint to run and counts it.
-Waypoint& AddWaypoint(RunState& run, const std::string& id, const std::string& desc = "Stile");
+// Appends one waypoint to run.
+Waypoint& AddWaypoint(GuideRun& run, const std::string& id, const std::string& desc = "Stile");
 
 // WriteGuide at the fixed test clock; the document's bytes, or "" when it
 // returned non-zero. status receives WriteGuide's result when given.
-std::string WriteTestGuide(const RunState& run, int* status = nullptr);
+std::string WriteTestGuide(const GuideRun& run, int* status = nullptr);
 
 struct DrawnText {
     double x = 0, y = 0;     // where the text's baseline starts, points
