@@ -14,44 +14,58 @@ DEMO    := build/demo
 PACKAGE := build/package
 PREFIX  ?= /usr/local
 
-.PHONY: all deps build demo test test-release test-asan bench install package fuzz clean
+.PHONY: all deps package-deps test-deps build test-build demo test test-release test-asan bench install package fuzz clean
 
 all: build
 
+# Each list of Debian packages is in scripts/install-deps: building the
+# programs, packaging them, and the tests with their outside judges.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps build
 
+package-deps:
+	@scripts/install-deps package
+
+test-deps:
+	@scripts/install-deps test
+
+# Configures and builds in $(1); the rest of the line are CMake settings.
+configure-and-build = cmake -S . -B $(1) $(2) >/dev/null && cmake --build $(1) -j $(JOBS)
+
+# The tests are built where GoogleTest is installed; a test whose outside
+# judge is missing is left out, as configure says, except under `make test`.
 build: deps
-	@cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(RELEASE) -j $(JOBS)
+	@$(call configure-and-build,$(RELEASE),-DCMAKE_BUILD_TYPE=Release -DREQUIRE_JUDGES=OFF)
+
+test-build: test-deps
+	@$(call configure-and-build,$(RELEASE),-DCMAKE_BUILD_TYPE=Release -DREQUIRE_JUDGES=ON)
 
 demo: build
 	@scripts/demo $(RELEASE) $(DEMO)
 
 test: test-release test-asan
 
-test-release: build
+test-release: test-build
 	ctest --test-dir $(RELEASE) --output-on-failure -j $(JOBS)
 	LC_ALL=fr_FR.UTF-8 ctest --test-dir $(RELEASE) --output-on-failure -j $(JOBS) -L cli
 
-test-asan: deps
-	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
-	@cmake --build $(ASAN) -j $(JOBS)
+test-asan: test-deps
+	@$(call configure-and-build,$(ASAN),-DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DREQUIRE_JUDGES=ON)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 
-bench: build
+bench: test-build
 	@scripts/bench $(RELEASE)
 
 # DESTDIR, when given, is honoured by cmake --install for staged installs.
 install: build
 	cmake --install $(RELEASE) --prefix $(PREFIX)
 
-package: build
+package: package-deps build
 	cpack --config $(RELEASE)/CPackConfig.cmake -B $(PACKAGE)
 
 FUZZ_SECONDS ?= 60
 
-fuzz: deps
+fuzz: test-deps
 	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
 
 clean:

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "judges.h"
 
 namespace {
 
@@ -126,15 +127,13 @@ protected:
     std::string gpx;
 };
 
-TEST_F(CairnlogGpxClients, ValidatesAgainstTheGpxSchema) {
-    std::string messages;
-    EXPECT_EQ(RunShell("xmllint --noout --schema '" + kSchema + "' '" + gpx + "' 2>&1", &messages), 0)
-        << messages;
+JUDGED_TEST_F(CairnlogGpxClients, ValidatesAgainstTheGpxSchema, Judge::kXmllint) {
+    EXPECT_EQ(XmllintFault(gpx, kSchema), "");
 }
 
-TEST_F(CairnlogGpxClients, GpsBabelReadsNamesPositionsElevationsAndSymbols) {
+JUDGED_TEST_F(CairnlogGpxClients, GpsBabelReadsNamesPositionsElevationsAndSymbols, Judge::kGpsbabel) {
     std::string csv;
-    ASSERT_EQ(RunShell("gpsbabel -i gpx -f '" + gpx + "' -o unicsv -F - 2>&1", &csv), 0) << csv;
+    ASSERT_EQ(GpsbabelRead(gpx, "", "unicsv", &csv), 0) << csv;
     // GPSBabel shows the name where a waypoint has no description (C003).
     EXPECT_EQ(csv,
               "No,Latitude,Longitude,Name,Altitude,Description,Symbol\r\n"

@@ -59,7 +59,7 @@ std::vector<std::string> GridTextsBeside(const DrawnPage& page, const DrawnText&
     return texts;
 }
 
-TEST(GuideCli, OneColumnGivesOnePageAndSeventeenGiveThree) {
+JUDGED_TEST(GuideCli, OneColumnGivesOnePageAndSeventeenGiveThree, Judge::kPdfReaders) {
     ScratchDir one;
     GuideRun run = RunGuide(one, Walk(3), {"-p", "walk.txt"});
     EXPECT_EQ(run.result.err, Notes(3));
@@ -81,7 +81,7 @@ TEST(GuideCli, OneColumnGivesOnePageAndSeventeenGiveThree) {
     EXPECT_EQ(PositionOf(FindText(run.pages[1], "W25")), 3);
     EXPECT_TRUE(IsFirstRow(FindText(run.pages[1], "W25")));
     EXPECT_EQ(PositionOf(FindText(run.pages[2], "W385")), 0);
-    EXPECT_EQ(OutsideReadersFault(run.pdfPath), "");
+    EXPECT_EQ(PdfReadersFault(run.pdfPath), "");
 }
 
 TEST(GuideCli, BlankLinesAndNewColumnsKeepEveryColumnHeadedRight) {
@@ -101,13 +101,13 @@ TEST(GuideCli, BlankLinesAndNewColumnsKeepEveryColumnHeadedRight) {
     EXPECT_EQ(PositionOf(FindText(run.pages[1], "W59")), 2);  // column 4
 }
 
-TEST(GuideCli, ExampleWalkGridTextsAgreeWithTheReport) {
+JUDGED_TEST(GuideCli, ExampleWalkGridTextsAgreeWithTheReport, Judge::kPdfReaders) {
     ScratchDir dir;
     WriteFile(dir.File("sdw.txt"), ReadFile(EXAMPLES_DIR "/south-downs-way.txt"));
     CliResult result = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "sdw.txt"}, dir.path);
     ASSERT_EQ(result.status, 0) << result.err;
     std::vector<DrawnPage> pages = ReadPages(ReadFile(dir.File("sdwGuide.pdf")));
-    EXPECT_EQ(OutsideReadersFault(dir.File("sdwGuide.pdf")), "");
+    EXPECT_EQ(PdfReadersFault(dir.File("sdwGuide.pdf")), "");
 
     // Report rows: item, ID, lat, long, elevation, "SU:48220/29253", ...
     std::istringstream report(ReadFile(dir.File("sdwReport.txt")));

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(PdfShowPage, FooterPartsSitAtTheirAnchorsWithThePageNumber) {
+JUDGED_TEST(PdfShowPage, FooterPartsSitAtTheirAnchorsWithThePageNumber, Judge::kPdfReaders) {
     TestDocument doc("Test", "Proof\t\tPage %d");
     PdfShowPage(doc.pdf, 0);
     PdfShowPage(doc.pdf, 0);
@@ -18,7 +18,7 @@ TEST(PdfShowPage, FooterPartsSitAtTheirAnchorsWithThePageNumber) {
     EXPECT_EQ(pages[2],
               "BT\r\n/F5 1 Tf\r\n0 g\r\n/GS1 gs\r\n0 Tc\r\n0 Tw\r\n10 0 0 10 540 36 Tm\r\n(Page 3)Tj\r\nET\r\n"
               "BT\r\n10 0 0 10 48.1 36 Tm\r\n(Proof)Tj\r\nET\r\n");
-    EXPECT_EQ(OutsideReadersFault(doc.path), "");
+    EXPECT_EQ(PdfReadersFault(doc.path), "");
 }
 
 TEST(PdfShowPage, FooterConversionsReadOnlyThePageNumber) {
@@ -30,7 +30,7 @@ TEST(PdfShowPage, FooterConversionsReadOnlyThePageNumber) {
     EXPECT_NE(pages[0].find("(end)Tj"), std::string::npos) << pages[0];
 }
 
-TEST(PdfShowPage, StreamLengthCountsExactlyTheStreamData) {
+JUDGED_TEST(PdfShowPage, StreamLengthCountsExactlyTheStreamData, Judge::kPdfReaders) {
     TestDocument doc;
     PdfShowPage(doc.pdf, 0);  // empty, not compressed
     PdfSetFont(doc.pdf, "Helvetica", 6);
@@ -45,7 +45,7 @@ TEST(PdfShowPage, StreamLengthCountsExactlyTheStreamData) {
                             "\r\n/Filter /FlateDecode\r\n>>\r\nstream\r\n"),
               std::string::npos);
     EXPECT_EQ(Inflate(raw), content);
-    EXPECT_EQ(OutsideReadersFault(doc.path), "");
+    EXPECT_EQ(PdfReadersFault(doc.path), "");
 }
 
 TEST(PdfShowPage, EveryPageStartsEmptyAndUnfinishedPagesAreDropped) {
@@ -66,7 +66,7 @@ TEST(PdfShowPage, EveryPageStartsEmptyAndUnfinishedPagesAreDropped) {
 }
 
 // A page laid out like a guide sheet, judged by the outside readers.
-TEST(PdfShowPage, AGuideLikeDocumentReadsBackInEveryReader) {
+JUDGED_TEST(PdfShowPage, AGuideLikeDocumentReadsBackInEveryReader, Judge::kPdfReaders, Judge::kPdftotext) {
     TestDocument doc("Coast (north) walk", "\tSheet %d\t");
     for (int page = 0; page < 2; ++page) {
         PdfSetTextGray(doc.pdf, 0);
@@ -90,13 +90,13 @@ TEST(PdfShowPage, AGuideLikeDocumentReadsBackInEveryReader) {
         ASSERT_EQ(PdfShowPage(doc.pdf, 1), 0);
     }
     doc.Close();
-    EXPECT_EQ(OutsideReadersFault(doc.path), "");
+    EXPECT_EQ(PdfReadersFault(doc.path), "");
     std::string text;
-    EXPECT_EQ(RunShell("pdftotext -layout '" + doc.path + "' -", &text), 0);
+    EXPECT_EQ(PdfText(doc.path, "-layout", &text), 0);
     EXPECT_NE(text.find("Stile (by the wall) \\ gate"), std::string::npos) << text;
     EXPECT_NE(text.find("Sheet 2"), std::string::npos);
     std::string info;
-    RunShell("pdfinfo '" + doc.path + "'", &info);
+    PdfInfo(doc.path, &info);
     EXPECT_NE(info.find("Coast (north) walk"), std::string::npos);
 }
 

@@ -77,23 +77,3 @@ std::string CrossReferenceFault(const std::string& document) {
     if (document.compare(line, 9, "trailer\r\n") != 0) return "no trailer after the table";
     return "";
 }
-
-std::string OutsideReadersFault(const std::string& path) {
-    struct Reader {
-        std::string command;
-        std::vector<std::string> complaints;
-    };
-    const Reader readers[] = {
-        {"qpdf --check '" + path + "' 2>&1", {"WARNING", "damaged", "not a PDF"}},
-        {"pdfinfo '" + path + "' 2>&1", {"Error", "Warning"}},
-        {"mutool info '" + path + "' 2>&1", {"error", "warning"}},
-    };
-    std::string output;
-    for (const Reader& reader : readers) {
-        output.clear();
-        if (RunShell(reader.command, &output) != 0) return reader.command + ": " + output;
-        for (const std::string& complaint : reader.complaints)
-            if (output.find(complaint) != std::string::npos) return reader.command + ": " + output;
-    }
-    return "";
-}

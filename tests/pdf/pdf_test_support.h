@@ -1,6 +1,6 @@
 // Test support for the PDF writer: documents opened in a scratch folder at a
 // fixed time, the bytes of the current page, inflated streams, a walk over
-// the cross-reference table, and the outside readers that judge a file.
+// the cross-reference table.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "Pdf.h"
 #include "cli_run.h"
+#include "judges.h"
 
 constexpr long long kTestClock = 1700000000;  // 2023-11-14 22:13:20 UTC
 
@@ -38,7 +39,3 @@ std::vector<std::string> Streams(const std::string& document, bool flate);
 // Checks that startxref points at the table and every in-use entry at its
 // "n 0 obj" line, with 20-byte lines. Returns "" or what is wrong.
 std::string CrossReferenceFault(const std::string& document);
-
-// Runs qpdf --check, pdfinfo and mutool info on the file. Returns "" when
-// all three accept it without a warning, else their complaint.
-std::string OutsideReadersFault(const std::string& path);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli_run.h"
+#include "judges.h"
 #include "output_judges.h"
 
 namespace {
@@ -35,10 +36,10 @@ void ExpectSoundOutputs(const ScratchDir& dir, int waypoints) {
     EXPECT_EQ(CountOf(ReadFile(dir.File("walk.gpx")), "<wpt "), waypoints);
     EXPECT_EQ(ReportFault(dir.File("walkReport.txt")), "");
     EXPECT_EQ(CountOf(ReadFile(dir.File("walkReport.txt")), "\n"), waypoints + 1);
-    EXPECT_EQ(PdfFault(dir.File("walkGuide.pdf")), "");
+    EXPECT_EQ(QpdfFault(dir.File("walkGuide.pdf")), "");
 }
 
-TEST(HostileInput, LinesOf254CharactersLeaveAnEmptyPieceEach) {
+JUDGED_TEST(HostileInput, LinesOf254CharactersLeaveAnEmptyPieceEach, Judge::kXmllint, Judge::kQpdf) {
     ScratchDir dir;
     CliResult result = RunHostile(dir, "long");
     // Each description overflows its two guide lines: a warning per
@@ -61,7 +62,7 @@ TEST(HostileInput, OneIdEverywhereStopsAtTwelveMessages) {
     EXPECT_FALSE(FileExists(dir.File("walk.gpx")));
 }
 
-TEST(HostileInput, OnePlaceEverywhereCountsEveryPair) {
+JUDGED_TEST(HostileInput, OnePlaceEverywhereCountsEveryPair, Judge::kXmllint, Judge::kQpdf) {
     ScratchDir dir;
     CliResult result = RunHostile(dir, "same-place");
     std::string expected;
@@ -77,7 +78,7 @@ TEST(HostileInput, OnePlaceEverywhereCountsEveryPair) {
     ExpectSoundOutputs(dir, kLines);
 }
 
-TEST(HostileInput, LayoutDirectivesAfterEveryWaypoint) {
+JUDGED_TEST(HostileInput, LayoutDirectivesAfterEveryWaypoint, Judge::kXmllint, Judge::kQpdf) {
     ScratchDir dir;
     CliResult result = RunHostile(dir, "layout");
     EXPECT_EQ(result.err, "Note: 10000 Waypoints found in walk.txt\n");
@@ -85,7 +86,7 @@ TEST(HostileInput, LayoutDirectivesAfterEveryWaypoint) {
     ExpectSoundOutputs(dir, kLines / 2);
 }
 
-TEST(HostileInput, TallestColumnsAreDrawnWhole) {
+JUDGED_TEST(HostileInput, TallestColumnsAreDrawnWhole, Judge::kXmllint, Judge::kQpdf) {
     ScratchDir dir;
     CliResult result = RunHostile(dir, "tall", 20);
     EXPECT_EQ(result.err, "Note: 10 Waypoints found in walk.txt\n");

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "cli_run.h"
+#include "judges.h"
 
 namespace {
 
@@ -26,11 +27,7 @@ std::string GpxFault(const std::string& path, const std::string& schema) {
     // are left out of the schema check as well.
     bool inRange = AllInRange(text, " lat=\"", -90, 90, true) && AllInRange(text, " lon=\"", -180, 180, false) &&
                    AllInRange(text, "<ele>", -1e15, 1e15, true);
-    std::string command = "xmllint --noout " + (inRange ? "--schema '" + schema + "' " : std::string()) + "'" +
-                          path + "' 2>&1";
-    std::string messages;
-    if (RunShell(command, &messages) != 0) return command + ": " + messages;
-    return "";
+    return XmllintFault(path, inRange ? schema : "");
 }
 
 std::string ReportFault(const std::string& path) {
@@ -45,13 +42,5 @@ std::string ReportFault(const std::string& path) {
         if (tabs != 8) return "line of " + std::to_string(tabs + 1) + " fields: " + line;
     }
     if (start != text.size()) return "last line without its line end";
-    return "";
-}
-
-std::string PdfFault(const std::string& path) {
-    std::string command = "qpdf --check '" + path + "' 2>&1";
-    std::string messages;
-    if (RunShell(command, &messages) != 0 || messages.find("WARNING") != std::string::npos)
-        return command + ": " + messages;
     return "";
 }

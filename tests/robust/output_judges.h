@@ -1,6 +1,6 @@
-// Outside judges of cairnlog's three outputs, for tests that run the
-// program on many inputs. Each returns "" when the file passes, else what
-// is wrong with it.
+// Judges of cairnlog's outputs, for tests that run the program on many
+// inputs. Each returns "" when the file passes, else what is wrong with it;
+// the PDF goes to QpdfFault of judges.h.
 #pragma once
 
 #include <string>
@@ -11,6 +11,3 @@ std::string GpxFault(const std::string& path, const std::string& schema);
 
 // Every line ends with CR LF and has nine tab-separated fields.
 std::string ReportFault(const std::string& path);
-
-// qpdf --check finds neither an error nor a warning.
-std::string PdfFault(const std::string& path);

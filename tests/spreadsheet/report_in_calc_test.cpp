@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "judges.h"
 
 namespace {
 
@@ -108,13 +109,10 @@ TEST(ReportInCalc, EveryExampleReportOpensAsNineColumnsWithItsNumbers) {
 
     // One Calc start converts them all; a scratch profile and home keep it
     // off the user's own settings.
-    std::string command = "cd '" + work.path + "' && LC_ALL=C.UTF-8 HOME='" + work.path + "' '" +
-                          SOFFICE_PATH + "' -env:UserInstallation=file://" + work.File("profile") +
-                          " --headless --infilter='" + kImport + "' --convert-to '" + kExport +
-                          "' --outdir csv";
-    for (const std::string& report : reports) command += " '" + report + ".txt'";
+    std::vector<std::string> files;
+    for (const std::string& report : reports) files.push_back(report + ".txt");
     std::string log;
-    ASSERT_EQ(RunShell(command + " 2>&1", &log), 0) << log;
+    ASSERT_EQ(CalcConvert(work.path, kImport, kExport, "csv", files, &log), 0) << log;
 
     for (const std::string& report : reports) {
         SCOPED_TRACE(report);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli_run.h"
+#include "judges.h"
 
 namespace {
 
@@ -12,17 +13,13 @@ const std::string kGolden = TRACK_GOLDEN_DIR;
 const std::string kSchema = std::string(TEST_DATA_DIR) + "/gpx.xsd";
 
 // The golden files are what the command-line tests hold the output to.
-TEST(StilelineClients, CompleteFilesValidateAgainstTheGpxSchema) {
+JUDGED_TEST(StilelineClients, CompleteFilesValidateAgainstTheGpxSchema, Judge::kXmllint) {
     for (const char* name : {"day1.gpx", "empty.gpx", "eleven.gpx", "escaped.gpx"}) {
-        std::string messages;
-        int status = RunShell("xmllint --noout --schema '" + kSchema + "' '" + kGolden + "/" +
-                                  name + "' 2>&1",
-                              &messages);
-        EXPECT_EQ(status, 0) << name << ": " << messages;
+        EXPECT_EQ(XmllintFault(kGolden + "/" + name, kSchema), "");
     }
 }
 
-TEST(StilelineClients, GpsBabelReadsTheTrackBack) {
+JUDGED_TEST(StilelineClients, GpsBabelReadsTheTrackBack, Judge::kGpsbabel) {
     ScratchDir dir;
     WriteFile(dir.File("fells & dales.txt"), "54.4927 -3.6106 5\n54.5101 -3.629\n-0.5 179.25 1234.5\n");
     CliResult run = RunCli(STILELINE_PATH, {"fells & dales.txt"}, dir.path);
@@ -30,7 +27,7 @@ TEST(StilelineClients, GpsBabelReadsTheTrackBack) {
     std::string gpx = dir.File("fells & dales.gpx");
 
     std::string csv;
-    ASSERT_EQ(RunShell("gpsbabel -t -i gpx -f '" + gpx + "' -o unicsv -F - 2>&1", &csv), 0) << csv;
+    ASSERT_EQ(GpsbabelRead(gpx, "-t", "unicsv", &csv), 0) << csv;
     EXPECT_EQ(csv,
               "No,Latitude,Longitude,Altitude\r\n"
               "1,54.492700,-3.610600,5.0\r\n"
@@ -38,7 +35,7 @@ TEST(StilelineClients, GpsBabelReadsTheTrackBack) {
               "3,-0.500000,179.250000,1234.5\r\n");
 
     std::string written;
-    ASSERT_EQ(RunShell("gpsbabel -t -i gpx -f '" + gpx + "' -o gpx -F - 2>&1", &written), 0);
+    ASSERT_EQ(GpsbabelRead(gpx, "-t", "gpx", &written), 0);
     EXPECT_NE(written.find("<name>fells &amp; dales</name>"), std::string::npos) << written;
 }
 
