@@ -8,22 +8,30 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
 install(TARGETS cairnlog stileline RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Manual pages go in compressed, as Debian's man expects them; -n leaves the
-# time stamp out so that the same page gives the same bytes.
+# Manual pages and the changelog go in compressed, as Debian wants them; -n
+# leaves the time stamp out so that the same text gives the same bytes.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
-set(man_pages "")
-foreach(page cairnlog stileline)
-  set(source ${PROJECT_SOURCE_DIR}/docs/${page}.1)
-  set(packed ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+set(packed_files "")
+function(add_packed_file source packed)
   add_custom_command(OUTPUT ${packed}
-                     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
                      COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${source} > ${packed}
                      DEPENDS ${source}
-                     COMMENT "Compressing the manual page ${page}.1")
-  list(APPEND man_pages ${packed})
+                     COMMENT "Compressing ${source}")
+  set(packed_files ${packed_files} ${packed} PARENT_SCOPE)
+endfunction()
+
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/man)
+foreach(page cairnlog stileline)
+  add_packed_file(${PROJECT_SOURCE_DIR}/docs/${page}.1 ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-add_custom_target(man_pages ALL DEPENDS ${man_pages})
-install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The changelog's newest entry carries the project's version, so that the
+# package and its changelog always agree.
+configure_file(cmake/debian/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
+add_packed_file(${PROJECT_BINARY_DIR}/changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz cmake/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+add_custom_target(packed_docs ALL DEPENDS ${packed_files})
 
 # The walker's guide and the examples it talks about, with the guide picture
 # where the README's link expects it.

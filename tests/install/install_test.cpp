@@ -90,29 +90,54 @@ TEST(Install, PutsProgramsManualPagesAndExamplesUnderThePrefix) {
     ExpectProgramsRunFrom(prefix.File("bin"));
 }
 
-JUDGED_TEST(Install, DebianPackageUnpacksAndRuns, Judge::kDpkgShlibdeps, Judge::kDpkgDeb) {
-    ScratchDir scratch;
-    std::string log;
-    ASSERT_EQ(RunShell(std::string("'") + CPACK_PROGRAM + "' --config '" + kBuild +
-                           "/CPackConfig.cmake' -B '" + scratch.File("package") + "' 2>&1",
-                       &log),
-              0)
-        << log;
-    std::string deb;
-    ASSERT_EQ(RunShell("ls '" + scratch.path + "'/package/*.deb", &deb), 0) << log;
-    deb.erase(deb.find('\n'));
+// The Debian package, built once by CPack for the tests below.
+class DebianPackage : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        scratch_ = new ScratchDir;
+        status_ = RunShell(std::string("'") + CPACK_PROGRAM + "' --config '" + kBuild + "/CPackConfig.cmake' -B '" +
+                               scratch_->File("package") + "' 2>&1",
+                           &log_);
+        if (status_ == 0) status_ = RunShell("ls '" + scratch_->path + "'/package/*.deb", &deb_);
+        if (status_ == 0) deb_.erase(deb_.find('\n'));
+    }
+    static void TearDownTestSuite() { delete scratch_; }
 
+    static ScratchDir* scratch_;
+    static int status_;
+    static std::string log_;
+    static std::string deb_;
+};
+
+ScratchDir* DebianPackage::scratch_ = nullptr;
+int DebianPackage::status_ = -1;
+std::string DebianPackage::log_;
+std::string DebianPackage::deb_;
+
+JUDGED_TEST_F(DebianPackage, UnpacksAndRuns, Judge::kDpkgShlibdeps, Judge::kDpkgDeb) {
+    ASSERT_EQ(status_, 0) << log_;
     std::string fields;
-    ASSERT_EQ(DebFields(deb, "Package Version", &fields), 0);
+    ASSERT_EQ(DebFields(deb_, "Package Version", &fields), 0);
     EXPECT_EQ(fields, std::string("Package: cairnlog\nVersion: ") + PACKAGE_VERSION + "\n");
     std::string depends;
-    ASSERT_EQ(DebFields(deb, "Depends", &depends), 0);
+    ASSERT_EQ(DebFields(deb_, "Depends", &depends), 0);
     EXPECT_NE(depends.find("zlib1g"), std::string::npos) << depends;
 
-    std::string root = scratch.File("root");
-    ASSERT_EQ(DebExtract(deb, root, &log), 0) << log;
-    ExpectManualPagesIn(root + "/usr/share/man/man1");
-    ExpectProgramsRunFrom(root + "/usr/bin");
+    ScratchDir root;
+    std::string log;
+    ASSERT_EQ(DebExtract(deb_, root.path, &log), 0) << log;
+    ExpectManualPagesIn(root.path + "/usr/share/man/man1");
+    std::string changelog;
+    ASSERT_EQ(RunShell("gzip -dc '" + root.path + "/usr/share/doc/cairnlog/changelog.gz'", &changelog), 0);
+    EXPECT_EQ(changelog.rfind(std::string("cairnlog (") + PACKAGE_VERSION + ") ", 0), 0u) << changelog;
+    ExpectProgramsRunFrom(root.path + "/usr/bin");
+}
+
+JUDGED_TEST_F(DebianPackage, PassesLintian, Judge::kDpkgShlibdeps, Judge::kLintian) {
+    ASSERT_EQ(status_, 0) << log_;
+    std::string complaints;
+    EXPECT_EQ(Lintian(deb_, &complaints), 0) << complaints;
+    EXPECT_EQ(complaints.find("E: "), std::string::npos) << complaints;
 }
 
 }  // namespace
