@@ -1,4 +1,4 @@
-# Installing both programs with their manual pages (cmake --install, make
+# Installing the three programs with their manual pages (cmake --install, make
 # install) and the Debian package that `make package` builds with CPack.
 include(GNUInstallDirs)
 
@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 # Makefile builds first. It also keeps CPack from building while it packs.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
-install(TARGETS cairnlog stileline RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS cairnlog stileline gpx2wayfile RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Manual pages and the changelog go in compressed, as Debian wants them; -n
 # leaves the time stamp out so that the same text gives the same bytes.
@@ -21,7 +21,7 @@ function(add_packed_file source packed)
 endfunction()
 
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/man)
-foreach(page cairnlog stileline)
+foreach(page cairnlog stileline gpx2wayfile)
   add_packed_file(${PROJECT_SOURCE_DIR}/docs/${page}.1 ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
   install(FILES ${PROJECT_BINARY_DIR}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
@@ -44,17 +44,18 @@ set(CPACK_PACKAGE_NAME cairnlog)
 set(CPACK_PACKAGE_VENDOR "Tessaron Engineering")
 set(CPACK_PACKAGE_CONTACT "Tessaron Engineering <packages@tessaron.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "waypoint compiler and track converter for walkers with a handheld GPS")
+    "waypoint compiler, track converter and GPX importer for walkers")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "cairnlog reads a plain text list of a walk's waypoints and writes a GPX
 waypoint file for a GPS, a tab-delimited report with British or Irish
 national grid references, distances and grades for a spreadsheet, and a
 PDF Take-Along Guide to print double-sided, laminate and cut into slices.
-stileline turns a plain text list of positions into a GPX track.")
+stileline turns a plain text list of positions into a GPX track, and
+gpx2wayfile starts such a list of waypoints from a GPX file.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tessaron.example")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# dpkg-shlibdeps finds the libraries the programs need (libc, libstdc++, zlib).
+# dpkg-shlibdeps finds the libraries the programs need (libc, libstdc++, zlib, expat).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,5 +1,5 @@
 // The installed programs: cmake --install into a scratch prefix, and the
-// Debian package unpacked into a scratch root. From either place both
+// Debian package unpacked into a scratch root. From either place the
 // programs print their usage, convert a small walk, and have their manual
 // pages beside them.
 #include <gtest/gtest.h>
@@ -43,10 +43,10 @@ const char kTrackGpx[] =
     "</trk>\r\n"
     "</gpx>\r\n";
 
-// Both programs, run from bin, behave as the ones in the build tree.
+// The programs, run from bin, behave as the ones in the build tree.
 void ExpectProgramsRunFrom(const std::string& bin) {
     ScratchDir work;
-    for (const char* program : {"cairnlog", "stileline"}) {
+    for (const char* program : {"cairnlog", "stileline", "gpx2wayfile"}) {
         CliResult installed = RunCli(bin + "/" + program, {}, work.path);
         CliResult built = RunCli(kBuild + "/bin/" + program, {}, work.path);
         EXPECT_EQ(installed.status, 0) << program << ": " << installed.err;
@@ -65,11 +65,15 @@ void ExpectProgramsRunFrom(const std::string& bin) {
     EXPECT_EQ(track.status, 0);
     EXPECT_EQ(track.err, "2 trackpoints successfuly converted to day.gpx\n");
     EXPECT_EQ(ReadFile(work.File("day.gpx")), kTrackGpx);
+
+    CliResult imported = RunCli(bin + "/gpx2wayfile", {"day.gpx"}, work.path);
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "#TITLE=day\n#SYM_RULE.C=RULE_ALL\nC001  53.130500  -6.240500  725\nC002  53.120000  -6.254000\n");
 }
 
 // The pages are installed compressed and unpack to the pages in docs/.
 void ExpectManualPagesIn(const std::string& man1) {
-    for (const char* page : {"cairnlog.1", "stileline.1"}) {
+    for (const char* page : {"cairnlog.1", "stileline.1", "gpx2wayfile.1"}) {
         std::string unpacked;
         EXPECT_EQ(RunShell("gzip -dc '" + man1 + "/" + page + ".gz'", &unpacked), 0) << page;
         EXPECT_EQ(unpacked, ReadFile(kSource + "/docs/" + page)) << page;
@@ -122,6 +126,7 @@ JUDGED_TEST_F(DebianPackage, UnpacksAndRuns, Judge::kDpkgShlibdeps, Judge::kDpkg
     std::string depends;
     ASSERT_EQ(DebFields(deb_, "Depends", &depends), 0);
     EXPECT_NE(depends.find("zlib1g"), std::string::npos) << depends;
+    EXPECT_NE(depends.find("libexpat1"), std::string::npos) << depends;
 
     ScratchDir root;
     std::string log;

@@ -1,0 +1,289 @@
+// gpx2wayfile run as a program: one row per case with its GPX file, the
+// arguments, the exact exit status, WayFile and messages; then cairnlog on
+// what it makes from every example.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <ostream>
+#include <regex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli_run.h"
+
+namespace {
+
+const std::string kGolden = IMPORT_GOLDEN_DIR;
+const std::string kNoFile = "(no file)";
+
+std::string Gpx11(const std::string& body) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<gpx version=\"1.1\" creator=\"test\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n" +
+           body + "</gpx>\n";
+}
+
+std::string Repeat(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+// A route of count points due north, and the WayFile lines it gives.
+std::string NorthRoute(int count) {
+    std::string points;
+    for (int i = 0; i < count; ++i) points += "<rtept lat=\"54." + std::to_string(1000 + i) + "\" lon=\"-2\"/>\n";
+    return Gpx11("<rte>\n" + points + "</rte>\n");
+}
+
+std::string NorthRouteLines(int count) {
+    std::string lines = "#SYM_RULE.C=RULE_ALL\n";
+    char line[64];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(line, sizeof line, "C%04d  54.%d00  -2.000000\n", i + 1, 1000 + i);
+        lines += line;
+    }
+    return lines;
+}
+
+struct CliCase {
+    const char* name;
+    std::string gpx;                 // written to walk.gpx
+    const char* setup;               // shell commands run in the scratch directory first
+    std::vector<std::string> args;
+    int status;
+    std::string out;                 // standard output, or a golden file name after "@"
+    std::string err;
+    const char* output = nullptr;    // a file to check afterwards
+    std::string written = kNoFile;   // its bytes
+};
+
+void PrintTo(const CliCase& row, std::ostream* os) { *os << row.name; }
+
+const std::string kLongName = Repeat("\xC3\xA9", 200);  // 400 bytes of é
+
+const CliCase kCases[] = {
+    {"NoArgumentPrintsUsage", "", "", {}, 0, "@usage.txt", ""},
+    {"HelpPrintsUsage", "", "", {"-h"}, 0, "@usage.txt", ""},
+    {"TrackThinnedSegmentsJoinedElevationsRounded",
+     Gpx11("<metadata><name>Kinder Scout circuit, day one</name></metadata>\n"
+           "<trk><name>Day one</name><trkseg>\n"
+           "<trkpt lat=\"53.4\" lon=\"-1.900\"><ele>500.5</ele></trkpt>\n"
+           "<trkpt lat=\"53.40025\" lon=\"-1.899\"><ele>501</ele></trkpt>\n"
+           "<trkpt lat=\"53.4005\" lon=\"-1.898\"><ele> 501.5 </ele><name>Cairn</name></trkpt>\n"
+           "<trkpt lat=\"53.40025\" lon=\"-1.897\"/>\n"
+           "<trkpt lat=\"+53.4\" lon=\" -1.896 \"><ele>-3.5</ele></trkpt>\n"
+           "</trkseg><trkseg></trkseg><trkseg>\n"
+           "<trkpt lat=\"53.41\" lon=\"-1.89\"><ele>high</ele><name>Edale</name></trkpt>\n"
+           "<trkpt lat=\"53.42\" lon=\"-1.89\"><desc>3 miles on</desc></trkpt>\n"
+           "</trkseg></trk>\n"),
+     "", {"walk.gpx"}, 0,
+     "#TITLE=Kinder Scout circuit\n"
+     "#SYM_RULE.C=RULE_ALL\n"
+     "C001  53.400000  -1.900000  500\n"
+     "C002  53.400500  -1.898000  502  Cairn\n"
+     "C003  53.400000  -1.896000  -4\n"
+     "C004  53.410000  -1.890000  Edale\n"
+     "C005  53.420000  -1.890000  0  3 miles on\n",
+     "Note: 5 path points (of 7 read) and 0 points of interest written to standard output\n"},
+    {"Gpx10RouteWithWaypointsPlacedAfterTheNearestPoint",
+     "<gpx version=\"1.0\" xmlns=\"http://www.topografix.com/GPX/1/0\"><name>Old file</name>\n"
+     "<wpt lat=\"54.0199\" lon=\"-2.0001\"><name>Tarn</name><sym>Flag, Blue</sym></wpt>\n"
+     "<wpt lat=\"54.0001\" lon=\"-2\"><name>Cafe</name><sym>Dot</sym></wpt>\n"
+     "<wpt lat=\"54.0101\" lon=\"-2\"><name>Stile</name><desc>broken</desc></wpt>\n"
+     "<rte><name>Not the title</name>\n"
+     "<rtept lat=\"54.00\" lon=\"-2\"><name>Start</name><cmt>car park</cmt></rtept>\n"
+     "<rtept lat=\"54.01\" lon=\"-2\"><name>Gate</name><desc>Gate</desc></rtept>\n"
+     "<rtept lat=\"54.02\" lon=\"-2\"><name>End</name></rtept>\n"
+     "</rte></gpx>\n",
+     "", {"walk.gpx"}, 0,
+     "#TITLE=Old file\n"
+     "#SYM_RULE.C=RULE_ALL\n"
+     "#SYM.P=Flag, Blue\n"
+     "C001  54.000000  -2.000000  Start - car park\n"
+     "P01  54.000100  -2.000000  Cafe\n"
+     "C002  54.010000  -2.000000  Gate\n"
+     "P02  54.010100  -2.000000  Stile - broken\n"
+     "C003  54.020000  -2.000000  End\n"
+     "P03  54.019900  -2.000100  Tarn\n",
+     "Note: 3 path points (of 3 read) and 3 points of interest written to standard output\n"},
+    {"WaypointsAloneKeepFileOrderExtensionsSkipped",
+     Gpx11("<wpt lat=\"54\" lon=\"-2\"><name>Real</name><sym>Flag &amp; Pin</sym><time>2024-01-01T00:00:00Z</time>"
+           "<extensions><name>Hidden</name></extensions><x:name xmlns:x=\"urn:x\">Foreign</x:name></wpt>\n"
+           "<wpt lat=\"53\" lon=\"-3\"><sym>Dot</sym></wpt>\n"
+           "<trk><trkpt lat=\"1\" lon=\"1\"/></trk>\n"),
+     "", {"walk.gpx"}, 0,
+     "#SYM.P=Dot\n"
+     "P01  54.000000  -2.000000  Real\n"
+     "P02  53.000000  -3.000000\n",
+     "Note: 2 points of interest written to standard output\n"},
+    {"TextsAsAWayFileLineCarriesThem",
+     Gpx11("<wpt lat=\"54\" lon=\"-2\"><name>Fox &amp; Hounds | pub</name>"
+           "<desc>\n\tGleann D\xC3\xA1 Loch&#127;</desc></wpt>\n"
+           "<wpt lat=\"54\" lon=\"-2\"><name># of stiles</name><ele>7</ele><desc><![CDATA[<b>5</b>]]></desc></wpt>\n"
+           "<wpt lat=\"54\" lon=\"-2\"><desc><![CDATA[.5 km to the <b>top</b>]]></desc></wpt>\n"
+           "<wpt lat=\"54\" lon=\"-2\"><name>" + kLongName + "</name></wpt>\n"),
+     "", {"walk.gpx"}, 0,
+     "#SYM.P=Pin, Green\n"
+     "P01  54.000000  -2.000000  Fox & Hounds / pub - Gleann D\xC3\xA1 Loch\n"
+     "P02  54.000000  -2.000000  7  # of stiles - <b>5</b>\n"
+     "P03  54.000000  -2.000000  0  .5 km to the <b>top</b>\n"
+     "P04  54.000000  -2.000000  " + kLongName.substr(0, 226) + "\n",
+     "Note: 4 points of interest written to standard output\n"},
+    {"ThousandPointsTakeFourDigits", NorthRoute(1000), "", {"walk.gpx"}, 0, NorthRouteLines(1000),
+     "Note: 1000 path points (of 1000 read) and 0 points of interest written to standard output\n"},
+    {"RoutesOverTracksWithANote",
+     Gpx11("<trk><name>Track A</name><trkseg><trkpt lat=\"1\" lon=\"1\"/><trkpt lat=\"2\" lon=\"2\"/></trkseg></trk>\n"
+           "<rte><name>Route B</name><rtept lat=\"54\" lon=\"-2\"/></rte>\n"),
+     "", {"-t", "0", "walk.gpx"}, 0,
+     "#TITLE=Track A\n#SYM_RULE.C=RULE_ALL\nC001  54.000000  -2.000000\n",
+     "Note: the path follows the routes of walk.gpx; its tracks are left out\n"
+     "Note: 1 path points (of 1 read) and 0 points of interest written to standard output\n"},
+    {"OutputFileWithOptionsAfterTheName", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "", {"walk.gpx", "-oout.txt", "-t10"}, 0, "",
+     "Note: 1 points of interest written to out.txt\n", "out.txt", "#SYM.P=Pin, Green\nP01  54.000000  -2.000000\n"},
+
+    {"NotXml", "walk\n", "", {"walk.gpx", "-o", "out.txt"}, 1, "",
+     "Oops, walk.gpx is not GPX: syntax error, line 1\n", "out.txt"},
+    {"MismatchedTag", Gpx11("<wpt lat=\"54\" lon=\"-2\">\n<name>x</desc></wpt>\n"), "", {"walk.gpx"}, 1, "",
+     "Oops, walk.gpx is not GPX: mismatched tag, line 4\n"},
+    {"TruncatedFile", "<gpx>\n<wpt lat=\"54\" lon=\"-2\">\n", "", {"walk.gpx"}, 1, "",
+     "Oops, walk.gpx is not GPX: no element found, line 3\n"},
+    {"EmptyFile", "", "", {"walk.gpx"}, 1, "", "Oops, walk.gpx is not GPX: no element found, line 1\n"},
+    {"XmlThatIsNoGpx", "<?xml version=\"1.0\"?>\n<kml><wpt lat=\"54\" lon=\"-2\"/></kml>\n", "", {"walk.gpx"}, 1, "",
+     "Oops, walk.gpx is not GPX: the root element is not gpx, line 2\n"},
+    {"GpxWithNoPoint", Gpx11("<metadata><name>Empty</name></metadata>\n"), "", {"walk.gpx"}, 1, "",
+     "Oops, no wpt, rtept or trkpt in walk.gpx\n"},
+    {"LatitudeOutOfRange", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n<wpt lat=\"91\" lon=\"-2\"/>\n"), "", {"walk.gpx"}, 1, "",
+     "Oops, walk.gpx is not GPX: wpt without a valid lat and lon, line 4\n"},
+    {"LongitudeMissing", Gpx11("<trk><trkseg><trkpt lat=\"54\"/></trkseg></trk>\n"), "", {"walk.gpx"}, 1, "",
+     "Oops, walk.gpx is not GPX: trkpt without a valid lat and lon, line 3\n"},
+    {"CommaDecimal", Gpx11("<rte><rtept lat=\"54,5\" lon=\"-2\"/></rte>\n"), "", {"walk.gpx"}, 1, "",
+     "Oops, walk.gpx is not GPX: rtept without a valid lat and lon, line 3\n"},
+    {"MissingFile", "", "", {"nowhere.gpx", "-o", "out.txt"}, 1, "", "can't open GPX file nowhere.gpx\n", "out.txt"},
+    {"DirectoryAsInput", "", "mkdir dir.gpx", {"dir.gpx"}, 1, "", "can't open GPX file dir.gpx\n"},
+    {"OutputNamingTheInputIsRefused", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "", {"-o", "walk.gpx", "walk.gpx"}, 1,
+     "", "Oops, output file walk.gpx would overwrite the GPX file\n", "walk.gpx",
+     Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n")},
+    {"OutputLinkedToTheInputIsRefused", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "ln -s walk.gpx link.txt",
+     {"-o", "./link.txt", "walk.gpx"}, 1, "", "Oops, output file ./link.txt would overwrite the GPX file\n", "walk.gpx",
+     Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n")},
+    {"OutputInAMissingFolder", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "", {"-o", "no/out.txt", "walk.gpx"}, 1, "",
+     "Can't open WayFile no/out.txt for write\n"},
+    {"OutputOnAFullDisk", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "ln -s /dev/full out.txt", {"-o", "out.txt", "walk.gpx"},
+     1, "", "Oops, can't write out.txt\n"},
+    {"UnknownOption", "", "", {"-x", "walk.gpx"}, 1, "", "Unknown option -x\n" + std::string("@usage.txt")},
+    {"ToleranceNotANumber", "", "", {"-t", "25m", "walk.gpx"}, 1, "",
+     "Oops, -t needs a distance in metres from 0 to 10000000, not 25m\n"},
+    {"ToleranceNegative", "", "", {"-t-1", "walk.gpx"}, 1, "",
+     "Oops, -t needs a distance in metres from 0 to 10000000, not -1\n"},
+    {"ToleranceMissing", "", "", {"walk.gpx", "-t"}, 1, "", "Oops, -t needs a distance in metres\n"},
+    {"OutputNameMissing", "", "", {"walk.gpx", "-o"}, 1, "", "Oops, -o needs a file name\n"},
+    {"TwoGpxFiles", "", "", {"walk.gpx", "more.gpx"}, 1, "", "Oops, one GPX file at a time: more.gpx\n"},
+    {"NoGpxFile", "", "", {"-t", "5"}, 1, "", "Oops, no GPX file given\n"},
+};
+
+// A golden file's bytes for "@name"; a message before it stays in front.
+std::string Expected(const std::string& text) {
+    size_t at = text.find('@');
+    if (at == std::string::npos) return text;
+    return text.substr(0, at) + ReadFile(kGolden + "/" + text.substr(at + 1));
+}
+
+class Gpx2WayFileCli : public testing::TestWithParam<CliCase> {};
+
+TEST_P(Gpx2WayFileCli, Case) {
+    const CliCase& row = GetParam();
+    ScratchDir dir;
+    WriteFile(dir.File("walk.gpx"), row.gpx);
+    ASSERT_EQ(RunShell("cd '" + dir.path + "' && " + (*row.setup ? row.setup : "true")), 0);
+    CliResult result = RunCli(GPX2WAYFILE_PATH, row.args, dir.path);
+    EXPECT_EQ(result.status, row.status);
+    EXPECT_EQ(result.out, Expected(row.out));
+    EXPECT_EQ(result.err, Expected(row.err));
+    if (row.output) {
+        std::string path = dir.File(row.output);
+        if (row.written == kNoFile) {
+            EXPECT_FALSE(FileExists(path)) << row.output << " must not be written";
+        } else {
+            EXPECT_EQ(ReadFile(path), row.written) << row.output;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Gpx2WayFileCli, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<CliCase>& row) { return std::string(row.param.name); });
+
+// Every "...pt lat= lon=" position of a GPX file, in file order.
+std::vector<std::pair<double, double>> Positions(const std::string& gpx) {
+    static const std::regex point("pt lat=\"([^\"]+)\" lon=\"([^\"]+)\"");
+    std::vector<std::pair<double, double>> positions;
+    for (std::sregex_iterator it(gpx.begin(), gpx.end(), point), end; it != end; ++it) {
+        positions.push_back({std::stod((*it)[1]), std::stod((*it)[2])});
+    }
+    return positions;
+}
+
+bool Holds(const std::vector<std::pair<double, double>>& positions, std::pair<double, double> sought) {
+    for (auto position : positions) {
+        if (std::fabs(position.first - sought.first) <= 1e-6 && std::fabs(position.second - sought.second) <= 1e-6) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct RoundTrip {
+    std::string gpx;   // made from an example
+    bool thinned;      // a track: only some points come through
+};
+
+// cairnlog -g -r -p on each WayFile gpx2wayfile makes from a GPX file of
+// every example: its waypoints, the same as a route, each track; the GPX
+// cairnlog writes holds the points at their positions, to 1e-6 degrees.
+TEST(Gpx2WayFileRoundTrip, CairnlogTakesEveryResultAsItIs) {
+    ScratchDir dir;
+    ASSERT_EQ(RunShell("cp " EXAMPLES_DIR "/* '" + dir.path + "'"), 0);
+    std::vector<RoundTrip> trips;
+    for (const auto& entry : std::filesystem::directory_iterator(EXAMPLES_DIR)) {
+        std::string name = entry.path().filename().string();
+        std::string stem = entry.path().stem().string();
+        std::string extension = entry.path().extension().string();
+        if (extension == ".txt") {
+            ASSERT_EQ(RunCli(CAIRNLOG_PATH, {"-g", name}, dir.path).status, 0) << name;
+            ASSERT_EQ(RunShell("cd '" + dir.path + "' && sed -e 's/<wpt /<rtept /; s|</wpt>|</rtept>|' "
+                               "-e 's|</metadata>|&<rte>|; s|^</gpx>|</rte>&|' " + stem + ".gpx > " + stem + "-route.gpx"),
+                      0);
+            trips.push_back({stem + ".gpx", false});
+            trips.push_back({stem + "-route.gpx", false});
+        } else if (extension == ".trk") {
+            ASSERT_EQ(RunCli(STILELINE_PATH, {name}, dir.path).status, 0) << name;
+            trips.push_back({stem + ".gpx", true});
+        } else if (extension == ".gpx") {
+            trips.push_back({name, false});
+        }
+    }
+    ASSERT_GE(trips.size(), 6u);
+    for (const RoundTrip& trip : trips) {
+        SCOPED_TRACE(trip.gpx);
+        std::string stem = trip.gpx.substr(0, trip.gpx.size() - 4);
+        CliResult made = RunCli(GPX2WAYFILE_PATH, {"-o", stem + "-way.txt", trip.gpx}, dir.path);
+        ASSERT_EQ(made.status, 0) << made.err;
+        CliResult run = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", stem + "-way.txt"}, dir.path);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err.find("Oops"), std::string::npos) << run.err;
+
+        auto given = Positions(ReadFile(dir.File(trip.gpx)));
+        auto kept = Positions(ReadFile(dir.File(stem + "-way.gpx")));
+        ASSERT_FALSE(given.empty());
+        if (trip.thinned) {
+            EXPECT_LT(kept.size(), given.size());
+            EXPECT_TRUE(Holds(kept, given.front()) && Holds(kept, given.back()));
+        } else {
+            EXPECT_EQ(kept.size(), given.size());
+        }
+        for (auto position : kept) EXPECT_TRUE(Holds(given, position)) << position.first << " " << position.second;
+    }
+}
+
+}  // namespace
