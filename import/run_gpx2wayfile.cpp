@@ -26,10 +26,10 @@ const char* const kUsageText[] = {
     "P01, P02, ... placed after the path point it lies nearest to.  The WayFile goes to standard "
     "output unless -o names a file.",
     "  Options:",
-    "         -h - This usage text",
+    "         -h - This usage text (also --help; --version prints the version)",
     "    -o file - Write the WayFile to 'file' instead",
     "  -t METRES - Thin the track to METRES (default 25; 0 keeps every point)",
-    "Version 1.0",
+    "Version " GPX2WAYFILE_VERSION,
     "Tessaron Engineering - https://www.tessaron.example",
     "",
 };
@@ -122,8 +122,12 @@ int ParseImportCommandLine(int argc, char** argv, ImportOptions& options, int& e
             options.GpxFilename = argument;
         } else if (std::strcmp(argument, "--") == 0) {
             optionsEnd = true;
-        } else if (std::strcmp(argument, "-h") == 0) {
+        } else if (std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--help") == 0) {
             PrintWrapped(stdout, kUsageText);
+            exitStatus = 0;
+            return 1;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            std::fputs("gpx2wayfile " GPX2WAYFILE_VERSION "\n", stdout);
             exitStatus = 0;
             return 1;
         } else if (argument[1] == 'o') {

@@ -66,6 +66,8 @@ const std::string kLongName = Repeat("\xC3\xA9", 200);  // 400 bytes of é
 const CliCase kCases[] = {
     {"NoArgumentPrintsUsage", "", "", {}, 0, "@usage.txt", ""},
     {"HelpPrintsUsage", "", "", {"-h"}, 0, "@usage.txt", ""},
+    {"LongHelpPrintsUsage", "", "", {"walk.gpx", "--help"}, 0, "@usage.txt", ""},
+    {"VersionPrintsTheVersion", "", "", {"--version"}, 0, "gpx2wayfile 1.0\n", ""},
     {"TrackThinnedSegmentsJoinedElevationsRounded",
      Gpx11("<metadata><name>Kinder Scout circuit, day one</name></metadata>\n"
            "<trk><name>Day one</name><trkseg>\n"
