@@ -6,16 +6,24 @@
 
 #include "Pdf.h"
 #include "file_names.h"
+#include "guide_layout.h"
 #include "settings.h"
 #include "waypoint.h"
 
+// Most content bytes one page of the layout can take: every column's frame
+// and every row with the rule under it, each at its most. The guide refuses
+// a layout whose pages could pass what the PDF writer takes.
+double GuidePageContentMax(const GuideLayout& layout);
+
 // Writes the guide of list with settings to files.PdfFilename with pdf, a
 // writer with no document open (tests fix its clock first); messages about a
-// waypoint name its line of files.WayFilename. Returns 0 when the
-// guide was written; 1 after the message when the settings leave no room
-// for a column or a row ("Oops, page settings leave no room for the guide
-// (...)", nothing is opened), when the file cannot be created, or when a
-// write fails (the writer's message; what was written stays).
+// waypoint name its line of files.WayFilename. Returns 0 when the guide was
+// written; 1 after the message when the settings leave no room for a column
+// or a row ("Oops, page settings leave no room for the guide (...)") or
+// could put more on a page than the writer takes ("Oops, page settings put
+// too many rows on a guide page (...)"), both before anything is opened; 1
+// after the writer's message when the file cannot be created or the writer
+// fails (the file is closed; what was written stays).
 int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf);
 
 // The same with a writer of its own, reading the clock.

@@ -1,10 +1,13 @@
 #include "guide_frame.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
-constexpr int kLabelTextSize = 32;  // bytes: "-", a long long, "-" and a NUL
+static_assert(kTitleMax < kGuideLabelTextSize, "the title fits the frame's content bound");
+static_assert(std::char_traits<char>::length(kGuideMakerDomain) < kGuideLabelTextSize,
+              "the credit fits the frame's content bound");
 
 void SelectThinLines(PdfWriter& pdf) {
     PdfSetLineWidth(pdf, kGuideThinLineWidth);
@@ -29,7 +32,7 @@ void DrawColumnHeader(PdfWriter& pdf, const GuideLayout& layout, const Settings&
     PdfSetTextAlign(pdf, PDF_ALIGN_LEFT | PDF_VALIGN_BASELINE, 0);
     PdfText(pdf, x + layout.DescAnchor, head + layout.UpperLine, settings.Title);
     PdfText(pdf, x + layout.DescAnchor, head + layout.LowerLine, "Description");
-    char text[kLabelTextSize];
+    char text[kGuideLabelTextSize];
     std::snprintf(text, sizeof text, "-%lld-", label);
     PdfSetTextAlign(pdf, PDF_ALIGN_RIGHT | PDF_VALIGN_BASELINE, 0);
     PdfText(pdf, x + layout.MarkerAnchor, head + layout.LowerLine, text);

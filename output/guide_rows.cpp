@@ -3,17 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "guide_row_texts.h"
-
-namespace {
-
-constexpr int kNumberTextSize = 48;  // bytes for one formatted number
-
-}  // namespace
-
 void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const Waypoint& waypoint, const char* wayFilename,
                   double x, double y) {
-    char text[kNumberTextSize];
+    char text[kGuideNumberTextSize];
     const double upper = y + layout.UpperLine;
     const double lower = y + layout.LowerLine;
 

@@ -3,10 +3,24 @@
 // one page.
 #pragma once
 
+#include <cstddef>
+
 #include "Pdf.h"
 #include "guide_columns.h"
 #include "guide_layout.h"
+#include "guide_row_texts.h"
 #include "waypoint.h"
+
+constexpr int kGuideNumberTextSize = 48;  // bytes for one formatted number, with its NUL
+
+// Most page content bytes one row draws: eight texts (the ID, distance, the
+// grid reference's two lines, elevation, grade, and the description's two
+// lines, which together hold at most the description's bytes), each escaped
+// into at most twice its bytes. A worst row (parenthesised ID and
+// description, every field drawn) measures well below it.
+constexpr std::size_t kGuideRowContentMax =
+    8 * PDF_TEXT_FIXED_MAX +
+    2 * (kWayIdMax + 3 * (kGuideNumberTextSize - 1) + 2 * (kGuideGridTextSize - 1) + kDescMax);
 
 // Draws one waypoint's row with the column's left edge at x and the row's
 // bottom edge at y, in the font selected (regular Helvetica). A description

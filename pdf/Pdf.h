@@ -3,25 +3,28 @@
 // as Flate-compressed streams, with a classic cross-reference table.
 //
 //     PdfWriter pdf;                       // no document open
-//     if (PdfOpen(pdf, "walkGuide.pdf", nullptr, author, "cairnlog", nullptr,
-//                 nullptr, capacity, 612, 792) != 0) return 1;
+//     PdfError error = PdfOpen(pdf, "walkGuide.pdf", nullptr, author, "cairnlog",
+//                              nullptr, nullptr, capacity, 612, 792);
+//     if (error != PDF_OK) { fputs(PdfErrorMessage(pdf, error).c_str(), stderr); return 1; }
 //     PdfSetFont(pdf, "Helvetica", 6);     // every page selects its font,
 //     PdfSetTextAlign(pdf, PDF_ALIGN_CENTER | PDF_VALIGN_BASELINE, 0);
 //     PdfSetTextGray(pdf, 0);              // text grey and line style afresh
 //     PdfText(pdf, 100, 700, "WP");
 //     PdfSetLineWidth(pdf, 0.5); PdfSetLineGray(pdf, 0.7);
 //     PdfMoveTo(pdf, 10, 10); PdfLineTo(pdf, 10, 100); PdfStroke(pdf);
-//     if (PdfShowPage(pdf, 1) != 0) { PdfClose(pdf); return 1; }
-//     return PdfClose(pdf);                // 1 when the file could not be written
+//     PdfShowPage(pdf, 1);                 // stops at the document's failure
+//     error = PdfClose(pdf);               // closes the file, failed or not
+//     if (error != PDF_OK) { fputs(PdfErrorMessage(pdf, error).c_str(), stderr); return 1; }
 //
-// Failures: PdfOpen prints its message and returns 1; PdfShowPage and
-// PdfClose print "Oops, can't write ..." and return 1 when the file refuses
-// a write, and the caller ends the run with status 1. Exhausted memory and
-// a zlib failure end the program at once with status 1 and their message.
-// One document is open per PdfWriter at a time.
+// Failures are values (pdf_errors.h): the writer prints nothing and never
+// ends the program. A document keeps its first failure (a refused write,
+// exhausted memory, a zlib failure, a page past the content limit); later
+// drawing does nothing, PdfShowPage returns it, and PdfClose closes the
+// file and returns it. One document is open per PdfWriter at a time.
 #pragma once
 
 #include "pdf_document.h"
+#include "pdf_errors.h"
 #include "pdf_fonts.h"
 #include "pdf_format.h"
 #include "pdf_lines.h"

@@ -6,15 +6,15 @@
 #include <ctime>
 
 #include "output_file.h"
+#include "pdf_errors.h"
 #include "pdf_format.h"
+#include "pdf_objects.h"
 #include "pdf_output.h"
 #include "pdf_page.h"
 
 namespace {
 
 constexpr std::int32_t kDefaultCapacity = 0x10000;  // content bytes when 0 is given
-constexpr std::int32_t kFirstObjectTable = 256;     // entries; doubles when full
-constexpr std::uint32_t kFreeGeneration = 65535;    // object 0, head of the free list
 constexpr int kFooterFontSize = 10;                 // points
 
 void CopyInfo(char* dest, const char* text, const char* fallback) {
@@ -38,46 +38,23 @@ void SetCreationDate(PdfWriter& pdf, std::time_t now) {
         pdf.creationDate[0] = '\0';
 }
 
-// Sets the whole writer to its starting values but keeps the storage it
-// owns and the clock the caller gave it.
+// Sets the whole writer to its starting values but keeps the clock the
+// caller gave it.
 void ResetWriter(PdfWriter& pdf) {
-    PdfWriter kept = pdf;
-    pdf = PdfWriter{};
-    pdf.file = kept.file;
-    pdf.objects = kept.objects;
-    pdf.objectCapacity = kept.objectCapacity;
-    pdf.content = kept.content;
-    pdf.contentCapacity = kept.contentCapacity;
-    pdf.scratch = kept.scratch;
-    pdf.scratchSize = kept.scratchSize;
-    pdf.clockFixed = kept.clockFixed;
-    pdf.clockSeconds = kept.clockSeconds;
+    PdfWriter fresh;
+    fresh.clockFixed = pdf.clockFixed;
+    fresh.clockSeconds = pdf.clockSeconds;
+    pdf = fresh;
 }
 
 void ReleaseStorage(PdfWriter& pdf) {
     std::free(pdf.content);
-    std::free(pdf.objects);
     std::free(pdf.scratch);
+    PdfReleaseObjectTable(pdf);
     pdf.file = nullptr;
     pdf.content = nullptr;
-    pdf.objects = nullptr;
     pdf.scratch = nullptr;
     pdf.contentLength = pdf.contentCapacity = pdf.scratchSize = 0;
-    pdf.objectCapacity = 0;
-}
-
-void GrowObjectTable(PdfWriter& pdf, std::int32_t entries) {
-    void* grown = std::realloc(pdf.objects, sizeof(PdfObjectEntry) * static_cast<std::size_t>(entries));
-    if (grown == nullptr) PdfFatal("Oops, can't grow the PDF object table to %d objects\n", entries);
-    pdf.objects = static_cast<PdfObjectEntry*>(grown);
-    for (std::int32_t i = pdf.objectCapacity; i < entries; ++i) pdf.objects[i] = PdfObjectEntry{};
-    pdf.objectCapacity = entries;
-}
-
-std::int32_t FirstObjectOfKind(const PdfWriter& pdf, PdfObjectKind kind) {
-    for (std::int32_t i = 0; i < pdf.nextObject; ++i)
-        if (pdf.objects[i].kind == kind) return i;
-    return 0;
 }
 
 // Records an object whose text needs only its own number.
@@ -85,15 +62,6 @@ std::int32_t WriteFixedObject(PdfWriter& pdf, PdfObjectKind kind, const char* fo
     std::int32_t number = PdfRecordObject(pdf, kind);
     if (number != 0) PdfPrint(pdf, format, number);
     return number;
-}
-
-void WriteCrossReference(PdfWriter& pdf) {
-    PdfPrint(pdf, "xref\r\n0 %d\r\n", pdf.nextObject);
-    for (std::int32_t i = 0; i < pdf.nextObject; ++i) {
-        const PdfObjectEntry& entry = pdf.objects[i];
-        PdfPrint(pdf, "%010lu %05u %c\r\n", static_cast<unsigned long>(entry.offset),
-                 static_cast<unsigned>(entry.generation & 0xFFFF), entry.inUse);
-    }
 }
 
 void WriteTrailer(PdfWriter& pdf, std::int32_t catalog, std::int32_t info, std::uint64_t xref) {
@@ -110,32 +78,25 @@ void WriteTrailer(PdfWriter& pdf, std::int32_t catalog, std::int32_t info, std::
 
 }  // namespace
 
-int PdfOpen(PdfWriter& pdf, const char* path, const char* title, const char* author,
-            const char* creator, const char* producer, const char* footer,
-            std::int32_t capacity, std::int32_t width, std::int32_t height) {
+PdfError PdfOpen(PdfWriter& pdf, const char* path, const char* title, const char* author,
+                 const char* creator, const char* producer, const char* footer,
+                 std::int32_t capacity, std::int32_t width, std::int32_t height) {
     // Refused before anything is created, so the open document stays whole.
-    if (pdf.content != nullptr) {
-        std::fprintf(stderr, "Oops, PDF content buffer already open\n");
-        return 1;
-    }
+    if (pdf.content != nullptr) return PDF_ERROR_ALREADY_OPEN;
     if (path == nullptr) path = "";
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) {
-        std::fprintf(stderr, "Can't open PDF file <%s>, aborting\n", path);
-        return 1;
-    }
-    if (capacity <= 0) capacity = kDefaultCapacity;
-    std::size_t bytes = static_cast<std::size_t>(capacity);
-    char* content = static_cast<char*>(std::malloc(bytes + PDF_CONTENT_MARGIN));
-    if (content == nullptr)
-        PdfFatal("Can't create a PDF 0x%lX content buffer\n", static_cast<unsigned long>(capacity));
-
     ResetWriter(pdf);
-    pdf.file = file;
-    pdf.content = content;
-    pdf.contentCapacity = bytes;
-    if (pdf.objectCapacity < kFirstObjectTable) GrowObjectTable(pdf, kFirstObjectTable);
     std::snprintf(pdf.path, PDF_PATH_SIZE, "%s", path);
+    if (capacity <= 0) capacity = kDefaultCapacity;
+    // The buffers come first, so that a run out of memory leaves no file.
+    pdf.contentCapacity = static_cast<std::size_t>(capacity);
+    pdf.content = static_cast<char*>(std::malloc(pdf.contentCapacity + PDF_CONTENT_MARGIN));
+    if (pdf.content == nullptr) return PdfFail(pdf, PDF_ERROR_CONTENT_MEMORY, pdf.contentCapacity);
+    if (PdfStartObjectTable(pdf) == 0) pdf.file = std::fopen(path, "wb");
+    if (pdf.file == nullptr) {
+        PdfFail(pdf, PDF_ERROR_CREATE);  // unless memory ran out first
+        ReleaseStorage(pdf);
+        return pdf.error;
+    }
 
     CopyInfo(pdf.title, title, path);
     CopyInfo(pdf.author, author, "Tessaron Engineering");
@@ -152,8 +113,6 @@ int PdfOpen(PdfWriter& pdf, const char* path, const char* title, const char* aut
     pdf.pageWidth = width;
     pdf.pageHeight = height;
 
-    pdf.objects[0] = PdfObjectEntry{0, kFreeGeneration, PDF_KIND_FREE, 0, 'f'};
-    pdf.nextObject = 1;
     pdf.fonts = kPdfFonts;
     pdf.fontCount = PDF_FONT_COUNT;
     pdf.footer.pageNumber = 1;
@@ -162,16 +121,7 @@ int PdfOpen(PdfWriter& pdf, const char* path, const char* title, const char* aut
     PdfResetPage(pdf);
 
     PdfPrint(pdf, "%%PDF-1.5\r\n");
-    return 0;
-}
-
-std::int32_t PdfRecordObject(PdfWriter& pdf, PdfObjectKind kind, std::int32_t fontIndex) {
-    if (pdf.file == nullptr) return 0;
-    std::int32_t number = pdf.nextObject;
-    if (number >= pdf.objectCapacity) GrowObjectTable(pdf, pdf.objectCapacity * 2);
-    pdf.objects[number] = PdfObjectEntry{pdf.fileOffset, 0, kind, fontIndex, 'n'};
-    pdf.nextObject = number + 1;
-    return number;
+    return PDF_OK;
 }
 
 std::int32_t PdfWriteFonts(PdfWriter& pdf) {
@@ -211,7 +161,7 @@ std::int32_t PdfWriteResources(PdfWriter& pdf) {
             PdfPrint(pdf, "%s %d 0 R\r\n", kPdfFonts[pdf.objects[i].fontIndex].resourceName, i);
     }
     PdfPrint(pdf, ">>\r\n/ExtGState <<\r\n/GS1 %d 0 R\r\n>>\r\n>>\r\nendobj\r\n",
-             FirstObjectOfKind(pdf, PDF_KIND_EXTGSTATE));
+             PdfFirstObjectOfKind(pdf, PDF_KIND_EXTGSTATE));
     return number;
 }
 
@@ -264,27 +214,22 @@ std::int32_t PdfWriteCatalog(PdfWriter& pdf, std::int32_t pages) {
     return number;
 }
 
-int PdfClose(PdfWriter& pdf) {
-    if (pdf.file == nullptr) return 0;
-    if (pdf.failed) {
-        // PdfShowPage has reported the failed write; only let go of the file.
-        std::fclose(pdf.file);
-        ReleaseStorage(pdf);
-        return 1;
+PdfError PdfClose(PdfWriter& pdf) {
+    if (pdf.file == nullptr) return PDF_OK;
+    // After a failure only the file is let go: the document cannot be whole.
+    if (pdf.error == PDF_OK) {
+        PdfWriteFonts(pdf);
+        PdfWriteExtGState(pdf);
+        PdfWriteHalftone(pdf);
+        std::int32_t resources = PdfWriteResources(pdf);
+        std::int32_t info = PdfWriteInfo(pdf);
+        std::int32_t pages = PdfWritePageTree(pdf, resources);
+        std::int32_t catalog = PdfWriteCatalog(pdf, pages);
+        std::uint64_t xref = pdf.fileOffset;
+        PdfWriteCrossReference(pdf);
+        WriteTrailer(pdf, catalog, info, xref);
     }
-    PdfWriteFonts(pdf);
-    PdfWriteExtGState(pdf);
-    PdfWriteHalftone(pdf);
-    std::int32_t resources = PdfWriteResources(pdf);
-    std::int32_t info = PdfWriteInfo(pdf);
-    std::int32_t pages = PdfWritePageTree(pdf, resources);
-    std::int32_t catalog = PdfWriteCatalog(pdf, pages);
-    std::uint64_t xref = pdf.fileOffset;
-    WriteCrossReference(pdf);
-    WriteTrailer(pdf, catalog, info, xref);
-
-    int failed = CloseOutputFile(pdf.file);
-    if (failed) std::fprintf(stderr, "Oops, can't write %s\n", pdf.path);
+    if (CloseOutputFile(pdf.file) != 0) PdfFail(pdf, PDF_ERROR_WRITE);
     ReleaseStorage(pdf);
-    return failed;
+    return pdf.error;
 }

@@ -64,19 +64,26 @@ int PdfEscapeString(char* dest, const char* text) {
     return static_cast<int>(out - dest);
 }
 
-int PdfFormatV(char* dest, const char* format, std::va_list args) {
-    char* out = dest;
-    for (const char* at = format; *at != '\0'; ++at) {
+char PdfNextConversion(char*& out, const char*& at) {
+    for (; *at != '\0'; ++at) {
         if (*at != '%') {
             *out++ = *at;
             continue;
         }
         char conversion = *++at;
         if (conversion == 'l' && (at[1] == 'd' || at[1] == 'u')) conversion = *++at;
+        if (conversion == '\0') return '\0';
+        ++at;
+        return conversion;
+    }
+    return '\0';
+}
+
+int PdfFormatV(char* dest, const char* format, std::va_list args) {
+    char* out = dest;
+    const char* at = format;
+    for (char conversion; (conversion = PdfNextConversion(out, at)) != '\0';) {
         switch (conversion) {
-        case '\0':
-            *out = '\0';
-            return static_cast<int>(out - dest);
         case 'd':
             out += PdfFormatNumber(out, va_arg(args, int));
             break;
@@ -100,6 +107,19 @@ int PdfFormatV(char* dest, const char* format, std::va_list args) {
             *out++ = conversion;
             break;
         }
+    }
+    *out = '\0';
+    return static_cast<int>(out - dest);
+}
+
+int PdfFormatPageNumber(char* dest, const char* format, int pageNumber) {
+    char* out = dest;
+    const char* at = format;
+    for (char conversion; (conversion = PdfNextConversion(out, at)) != '\0';) {
+        if (conversion == 'd' || conversion == 'u')
+            out += PdfFormatNumber(out, pageNumber);
+        else
+            *out++ = conversion;
     }
     *out = '\0';
     return static_cast<int>(out - dest);

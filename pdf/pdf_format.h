@@ -30,3 +30,14 @@ int PdfEscapeString(char* dest, const char* text);
 // NUL after the output and returns the bytes written without it.
 int PdfFormat(char* dest, const char* format, ...);
 int PdfFormatV(char* dest, const char* format, std::va_list args);
+
+// PdfFormat with the page number as the argument of every "d" and "u"
+// conversion (footers). No other argument is ever read, so a stray "%s" or
+// "%f" in a footer stands as its letter instead of reading an argument that
+// is not there.
+int PdfFormatPageNumber(char* dest, const char* format, int pageNumber);
+
+// The one "%" scanner of both: copies format from at to out up to its next
+// conversion and returns the conversion's character ("d" or "u" for "%ld"
+// and "%lu" too), or '\0' at the format's end. at moves past it.
+char PdfNextConversion(char*& out, const char*& at);

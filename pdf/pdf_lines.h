@@ -2,7 +2,18 @@
 // the stroke with its width and grey, written only when they change.
 #pragma once
 
+#include <cstddef>
+
+#include "pdf_format.h"
 #include "pdf_writer.h"
+
+// Most bytes one PdfMoveTo or PdfLineTo adds to the page: a move and a line
+// ("x y m", "x y l" with CR LF).
+constexpr std::size_t PDF_PATH_STEP_MAX = 2 * (2 * PDF_NUMBER_MAX + 5);
+
+// Most bytes one PdfStroke adds: the width ("w"), the grey ("G") or colour
+// ("RG") and "S", every line with CR LF.
+constexpr std::size_t PDF_STROKE_MAX = (PDF_NUMBER_MAX + 4) + (PDF_NUMBER_MAX + 4) + (3 * PDF_NUMBER_MAX + 7) + 3;
 
 // Outcode bits of a point against the clip box; points on an edge are inside.
 constexpr int PDF_OUT_RIGHT = 0x1;   // x > xmax

@@ -4,33 +4,30 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "pdf_errors.h"
 #include "pdf_format.h"
 
-void PdfFatal(const char* format, ...) {
-    std::va_list args;
-    va_start(args, format);
-    std::vfprintf(stderr, format, args);
-    va_end(args);
-    std::exit(1);
-}
-
-void PdfReserveContent(PdfWriter& pdf, std::size_t need) {
-    if (pdf.content == nullptr) return;  // no document open: nothing is drawn
-    if (pdf.contentLength + need <= pdf.contentCapacity) return;
-    if (pdf.contentLength + need > PDF_CONTENT_LIMIT)
-        PdfFatal("Oops, PDF content buffer overflow, aborting\n");
+int PdfReserveContent(PdfWriter& pdf, std::size_t need) {
+    if (pdf.content == nullptr || pdf.error != PDF_OK) return 1;  // nothing more is drawn
+    if (pdf.contentLength + need <= pdf.contentCapacity) return 0;
+    if (pdf.contentLength + need > PDF_CONTENT_LIMIT) {
+        PdfFail(pdf, PDF_ERROR_CONTENT_OVERFLOW);
+        return 1;
+    }
     std::size_t capacity = pdf.contentCapacity;
     while (capacity < pdf.contentLength + need) capacity *= 2;
     void* grown = std::realloc(pdf.content, capacity + PDF_CONTENT_MARGIN);
-    if (grown == nullptr)
-        PdfFatal("Can't create a PDF 0x%lX content buffer\n", static_cast<unsigned long>(capacity));
+    if (grown == nullptr) {
+        PdfFail(pdf, PDF_ERROR_CONTENT_MEMORY, capacity);
+        return 1;
+    }
     pdf.content = static_cast<char*>(grown);
     pdf.contentCapacity = capacity;
+    return 0;
 }
 
 void PdfEmit(PdfWriter& pdf, const char* format, ...) {
-    if (pdf.content == nullptr) return;
-    PdfReserveContent(pdf, PDF_EMIT_ROOM);
+    if (PdfReserveContent(pdf, PDF_EMIT_ROOM) != 0) return;
     std::va_list args;
     va_start(args, format);
     int count = PdfFormatV(pdf.content + pdf.contentLength, format, args);
@@ -39,6 +36,7 @@ void PdfEmit(PdfWriter& pdf, const char* format, ...) {
 }
 
 void PdfPrint(PdfWriter& pdf, const char* format, ...) {
+    if (pdf.error != PDF_OK) return;
     std::va_list args;
     va_start(args, format);
     int count = std::vfprintf(pdf.file, format, args);

@@ -1,6 +1,6 @@
 // Where the writer's bytes go: the page content buffer, which grows as a
 // page needs it, and the output file, whose byte count places every object
-// in the cross-reference table. Also the one way out when memory runs out.
+// in the cross-reference table.
 #pragma once
 
 #include <cstddef>
@@ -15,22 +15,19 @@ constexpr std::size_t PDF_EMIT_ROOM = 256;
 // and small enough that every length in the stream object fits 32 bits.
 constexpr std::size_t PDF_CONTENT_LIMIT = std::size_t{1} << 30;
 
-// Prints the message to the standard error stream and ends the program
-// with status 1. Used only where memory, or zlib, has failed.
-[[noreturn]] void PdfFatal(const char* format, ...);
-
 // Makes sure the page content buffer has room for need more bytes, growing
-// it when the page has outgrown its capacity. Ends the program with status 1
-// when memory runs out or a page passes PDF_CONTENT_LIMIT.
-void PdfReserveContent(PdfWriter& pdf, std::size_t need);
+// it when the page has outgrown its capacity. Returns 0; returns 1 when no
+// document is open, when it has failed, or (recording the failure) when
+// memory runs out or the page would pass PDF_CONTENT_LIMIT.
+int PdfReserveContent(PdfWriter& pdf, std::size_t need);
 
 // Appends one PdfFormat line to the page content; does nothing when no
-// document is open.
+// document is open or it has failed.
 void PdfEmit(PdfWriter& pdf, const char* format, ...);
 
 // printf to the output file, counting the bytes so that objects know their
-// offsets even on a stream that cannot tell its position. An error shows in
-// ferror(pdf.file).
+// offsets even on a stream that cannot tell its position. Writes nothing
+// once the document has failed. An error shows in ferror(pdf.file).
 void PdfPrint(PdfWriter& pdf, const char* format, ...);
 
 // Writes size bytes to the output file in one block. Returns 0 when all of

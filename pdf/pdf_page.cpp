@@ -5,8 +5,9 @@
 #include <cstring>
 #include <zlib.h>
 
-#include "pdf_document.h"
+#include "pdf_errors.h"
 #include "pdf_format.h"
+#include "pdf_objects.h"
 #include "pdf_output.h"
 #include "pdf_text.h"
 
@@ -19,32 +20,10 @@ constexpr int kFooterInset = 72;     // points from the left and right edges
 // number of up to ten digits: five times the part, and the NUL.
 constexpr int kFooterLineSize = 5 * PDF_FOOTER_SIZE + 1;
 
-// Formats one footer part as PdfFormat would with the page number as its
-// one argument. Only the page number is ever read, so a stray "%s" or "%f"
-// in a footer cannot read an argument that is not there: it stands as the
-// letter alone, like every other character without a meaning here.
-void FormatFooterPart(char* dest, const char* part, int pageNumber) {
-    char* out = dest;
-    for (const char* at = part; *at != '\0'; ++at) {
-        if (*at != '%') {
-            *out++ = *at;
-            continue;
-        }
-        char conversion = *++at;
-        if (conversion == 'l' && (at[1] == 'd' || at[1] == 'u')) conversion = *++at;
-        if (conversion == '\0') break;
-        if (conversion == 'd' || conversion == 'u')
-            out += PdfFormatNumber(out, pageNumber);
-        else
-            *out++ = conversion;
-    }
-    *out = '\0';
-}
-
 void DrawFooterPart(PdfWriter& pdf, const char* part, int align, int x) {
     if (*part == '\0') return;
     char line[kFooterLineSize];
-    FormatFooterPart(line, part, pdf.footer.pageNumber);
+    PdfFormatPageNumber(line, part, pdf.footer.pageNumber);
     PdfSetTextAlign(pdf, align, 0);
     PdfText(pdf, x, pdf.footer.y, line);
 }
@@ -64,52 +43,49 @@ void DrawFooter(PdfWriter& pdf) {
 }
 
 // Compresses the page content into the scratch buffer, which is kept for
-// the next page. Returns the compressed length.
-std::size_t Compress(PdfWriter& pdf) {
+// the next page, giving its length. Returns PDF_OK or the failure, which it
+// records.
+PdfError Compress(PdfWriter& pdf, std::size_t& compressedLength) {
     uLong length = static_cast<uLong>(pdf.contentLength);
     std::size_t bound = compressBound(length);
     if (pdf.scratchSize < bound) {
         void* grown = std::realloc(pdf.scratch, bound);
-        if (grown == nullptr) PdfFatal("can't malloc in PdfShowPage\n");
+        if (grown == nullptr) return PdfFail(pdf, PDF_ERROR_SCRATCH_MEMORY, bound);
         pdf.scratch = static_cast<unsigned char*>(grown);
         pdf.scratchSize = bound;
     }
     uLongf compressed = static_cast<uLongf>(pdf.scratchSize);
     if (compress2(pdf.scratch, &compressed, reinterpret_cast<const Bytef*>(pdf.content), length,
                   Z_DEFAULT_COMPRESSION) != Z_OK)
-        PdfFatal("can't Flate compress showpage stream\n");
-    return compressed;
-}
-
-int ReportWriteFailure(PdfWriter& pdf, const char* message) {
-    std::fprintf(stderr, message, pdf.path);
-    pdf.failed = 1;
-    return 1;
+        return PdfFail(pdf, PDF_ERROR_COMPRESS);
+    compressedLength = compressed;
+    return PDF_OK;
 }
 
 }  // namespace
 
-int PdfShowPage(PdfWriter& pdf, int flate) {
-    if (pdf.file == nullptr || pdf.failed) return 1;
+PdfError PdfShowPage(PdfWriter& pdf, int flate) {
+    if (pdf.file == nullptr) return PDF_ERROR_NOT_OPEN;
+    if (pdf.error != PDF_OK) return pdf.error;
     DrawFooter(pdf);
+    if (pdf.error != PDF_OK) return pdf.error;
 
     const void* data = pdf.content;
     std::size_t length = pdf.contentLength;
     const char* filter = "";
     if (flate == 1) {
-        length = Compress(pdf);
+        if (Compress(pdf, length) != PDF_OK) return pdf.error;
         data = pdf.scratch;
         filter = "/Filter /FlateDecode\r\n";
     }
     std::int32_t number = PdfRecordObject(pdf, PDF_KIND_CONTENT);
     PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/Length %lu\r\n%s>>\r\nstream\r\n", number,
              static_cast<unsigned long>(length), filter);
-    if (PdfWriteBlock(pdf, data, length) != 0)
-        return ReportWriteFailure(pdf, "Oops, can't write PDF content block\n");
+    if (pdf.error == PDF_OK && PdfWriteBlock(pdf, data, length) != 0) PdfFail(pdf, PDF_ERROR_CONTENT_WRITE);
     PdfPrint(pdf, "endstream\r\nendobj\r\n");
-    if (std::ferror(pdf.file)) return ReportWriteFailure(pdf, "Oops, can't write %s\n");
-    PdfResetPage(pdf);
-    return 0;
+    if (std::ferror(pdf.file)) PdfFail(pdf, PDF_ERROR_WRITE);
+    if (pdf.error == PDF_OK) PdfResetPage(pdf);
+    return pdf.error;
 }
 
 void PdfResetPage(PdfWriter& pdf) {

@@ -7,12 +7,12 @@
 // Draws the footer, writes the page's content stream object (compressed
 // with zlib when flate is 1, else as it stands) and starts the next page
 // empty: font, text grey and line style must be selected again.
-// Returns 0; returns 1 when no document is open, and 1 after printing
-// "Oops, can't write PDF content block" (the content bytes) or "Oops, can't
-// write <path>" (any other write) when the file refuses the page: the
-// caller then calls PdfClose and ends the run with status 1. Ends the
-// program with status 1 when memory for compression runs out or zlib fails.
-int PdfShowPage(PdfWriter& pdf, int flate);
+// Returns PDF_OK; PDF_ERROR_NOT_OPEN when no document is open; else the
+// document's failure, from this page (the file refused its content bytes,
+// PDF_ERROR_CONTENT_WRITE, or another write; memory for compression ran
+// out; zlib failed) or from drawing it: the caller then calls PdfClose and
+// prints the message.
+PdfError PdfShowPage(PdfWriter& pdf, int flate);
 
 // Empties the content buffer, sets the text and line state to zero (no
 // font, nothing written) and the clip box to the page.

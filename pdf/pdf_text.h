@@ -2,7 +2,17 @@
 // text matrix and measured with the font width tables.
 #pragma once
 
+#include <cstddef>
+
+#include "pdf_format.h"
 #include "pdf_writer.h"
+
+// Most bytes one PdfText adds to the page besides its text, which it writes
+// in at most twice its bytes (escaped): "BT", the font ("/F12 1 Tf"), the
+// grey or colour, the graphics state ("/GS1 gs", "0 Tc", "0 Tw"), the text
+// matrix's six numbers, "(", ")Tj" and "ET", every line with CR LF.
+constexpr std::size_t PDF_TEXT_FIXED_MAX = 4 + 11 + (PDF_NUMBER_MAX + 4) + (3 * PDF_NUMBER_MAX + 7) + 21 +
+                                           (6 * PDF_NUMBER_MAX + 10) + 10;
 
 // Selects a standard font by base name ("Helvetica-Bold") and its size in
 // points, marking it used; an unknown name selects no font. Resets the

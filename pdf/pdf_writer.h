@@ -9,35 +9,15 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "pdf_errors.h"
 #include "pdf_fonts.h"
+#include "pdf_objects.h"
 
 constexpr int PDF_INFO_SIZE = 128;           // Info strings: 127 characters + NUL
 constexpr int PDF_FOOTER_SIZE = 128;         // footer text: 127 characters + NUL
 constexpr int PDF_DATE_SIZE = 20;            // "D:" + 14 digits + NUL, with room
 constexpr int PDF_PATH_SIZE = 4096;          // Linux PATH_MAX, bytes with NUL
 constexpr std::size_t PDF_CONTENT_MARGIN = 512;  // bytes allocated past the capacity
-
-enum PdfObjectKind : std::int32_t {
-    PDF_KIND_FREE = 0,
-    PDF_KIND_FONT = 1,
-    PDF_KIND_EXTGSTATE = 2,
-    PDF_KIND_PAGE = 3,
-    PDF_KIND_PAGES = 5,
-    PDF_KIND_RESOURCES = 6,
-    PDF_KIND_HALFTONE = 7,
-    PDF_KIND_INFO = 7,  // shares the Halftone value; neither is searched for
-    PDF_KIND_CATALOG = 8,
-    PDF_KIND_CONTENT = 9,
-};
-
-// One cross-reference entry, indexed by object number.
-struct PdfObjectEntry {
-    std::uint64_t offset = 0;      // bytes from the start of the file to "n 0 obj"
-    std::uint32_t generation = 0;  // 65535 for object 0, else 0; written as 16 bits
-    PdfObjectKind kind = PDF_KIND_FREE;
-    std::int32_t fontIndex = 0;    // Font objects: index into kPdfFonts
-    char inUse = 0;                // 'f' for object 0, 'n' for the others
-};
 
 // Horizontal and vertical text alignment, ORed together.
 constexpr int PDF_ALIGN_LEFT = 0x10;       // x is the left end of the text
@@ -110,7 +90,8 @@ struct PdfWriter {
     PdfLineState line;
     char path[PDF_PATH_SIZE] = {};    // output file name, for messages
     std::uint64_t fileOffset = 0;     // bytes written to the file so far
-    std::int32_t failed = 0;          // a write failed and was reported
+    PdfError error = PDF_OK;          // the document's first failure; it stops all output
+    std::uint64_t errorSize = 0;      // bytes or entries a failed allocation asked for
 
     // Storage owned from PdfOpen to PdfClose; PdfOpen's reset keeps it.
     std::FILE* file = nullptr;        // null while no document is open

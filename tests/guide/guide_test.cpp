@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "guide_columns.h"
+#include "guide_frame.h"
+#include "guide_rows.h"
 #include "guide_test_support.h"
 
 namespace {
@@ -284,6 +287,40 @@ TEST(WriteGuide, AFileThatCannotBeCreatedOrWrittenFailsTheGuide) {
     message = testing::internal::GetCapturedStderr();
     EXPECT_EQ(status, 1);
     EXPECT_NE(message.find("Oops, can't write"), std::string::npos) << message;
+}
+
+// Every row at its largest: parenthesised ID and description (each byte
+// escaped), the longest numbers, and a 200-point font on a 200-inch sheet
+// for the longest coordinates. The page must stay within the bound the
+// guide checks its settings against, or an accepted page could overflow.
+TEST(WriteGuide, AFullPageOfTheLargestRowsStaysWithinThePageBound) {
+    ScratchDir dir;
+    GuideRun run = MakeGuideRun(0, dir);
+    run.settings.SheetWidth = run.settings.SheetHeight = 200;
+    run.settings.FieldHeight = 10;
+    run.settings.FieldWidthDesc = 40;
+    run.settings.FontSize = 200;
+    std::snprintf(run.settings.Title, sizeof run.settings.Title, "%s", std::string(kTitleMax, '(').c_str());
+    GuideLayout layout;
+    ComputeGuideLayout(run.settings, layout);
+    const int rowsPerSheet = 2 * layout.ColumnsAcross * layout.Bands * layout.RowsPerColumn;
+    const std::string desc = std::string(127, '(') + " " + std::string(kDescMax - 128, ')');
+    for (int i = 0; i < rowsPerSheet; ++i) {
+        Waypoint& waypoint = AddWaypoint(run, std::string(kWayIdMax, '('), desc);
+        waypoint.HasDistance = waypoint.HasGrade = 1;
+        waypoint.Distance = waypoint.Elev = waypoint.Grade = -1e300;
+        waypoint.GridE = waypoint.GridN = -1e300;
+    }
+    GuideColumns columns;
+    FindGuideColumns(run.Waypoints, run.settings.InsertedRows, layout, columns);
+    TestDocument doc;
+    DrawGuideFrame(doc.pdf, layout, run.settings, 1);
+    const std::size_t frame = doc.pdf.contentLength;
+    testing::internal::CaptureStderr();  // every description is too wide
+    DrawGuideRows(doc.pdf, layout, run.Waypoints, "walk.txt", columns, 1);
+    testing::internal::GetCapturedStderr();
+    EXPECT_LE(static_cast<double>(doc.pdf.contentLength), GuidePageContentMax(layout));
+    EXPECT_LE((doc.pdf.contentLength - frame) / (rowsPerSheet / 2), kGuideRowContentMax);
 }
 
 TEST(WriteGuide, LongGuidesKeepEveryPage) {

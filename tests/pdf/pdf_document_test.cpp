@@ -3,6 +3,7 @@
 #include <clocale>
 #include <string>
 
+#include "pdf_output.h"
 #include "pdf_test_support.h"
 
 namespace {
@@ -136,9 +137,8 @@ TEST(PdfDocument, NullInfoStringsTakeThePathAndTheDefaults) {
 JUDGED_TEST(PdfDocument, ASecondOpenIsRefusedBeforeAnyFileIsCreated, Judge::kPdfReaders) {
     TestDocument doc;
     std::string second = doc.dir.File("second.pdf");
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(PdfOpen(doc.pdf, second.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Oops, PDF content buffer already open\n");
+    PdfError error = PdfOpen(doc.pdf, second.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792);
+    EXPECT_EQ(PdfErrorMessage(doc.pdf, error), "Oops, PDF content buffer already open\n");
     EXPECT_FALSE(FileExists(second));
     PdfShowPage(doc.pdf, 1);
     EXPECT_EQ(CrossReferenceFault(doc.Close()), "");
@@ -147,32 +147,56 @@ JUDGED_TEST(PdfDocument, ASecondOpenIsRefusedBeforeAnyFileIsCreated, Judge::kPdf
 
 TEST(PdfDocument, AFileThatCannotBeCreatedIsReported) {
     PdfWriter pdf;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(PdfOpen(pdf, "/no/such/folder/g.pdf", nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Can't open PDF file </no/such/folder/g.pdf>, aborting\n");
+    PdfError error = PdfOpen(pdf, "/no/such/folder/g.pdf", nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792);
+    EXPECT_EQ(PdfErrorMessage(pdf, error), "Can't open PDF file </no/such/folder/g.pdf>, aborting\n");
     EXPECT_EQ(pdf.content, nullptr);
 }
 
-TEST(PdfDocument, WriteFailuresAreReportedAndEndTheRunWithStatusOne) {
-    PdfWriter pdf;
-    UseFixedClock(pdf);
-    ASSERT_EQ(PdfOpen(pdf, "/dev/full", nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792), 0);
-    PdfSetFont(pdf, "Helvetica", 6);
-    PdfText(pdf, 1, 1, "small");
-    EXPECT_EQ(PdfShowPage(pdf, 1), 0);  // still in the stream's buffer
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(PdfClose(pdf), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Oops, can't write /dev/full\n");
-
-    ASSERT_EQ(PdfOpen(pdf, "/dev/full", nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792), 0);
-    PdfSetFont(pdf, "Helvetica", 6);
-    for (int i = 0; i < 2000; ++i) PdfText(pdf, i % 600, i % 700, "bulk");
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(PdfShowPage(pdf, 0), 1);
-    EXPECT_EQ(PdfShowPage(pdf, 0), 1);
-    EXPECT_EQ(PdfClose(pdf), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Oops, can't write PDF content block\n");
-    EXPECT_EQ(pdf.file, nullptr);
+// A failure keeps the document's first message, stops all later output,
+// and leaves the file closed by PdfClose; nothing ends the program.
+TEST(PdfDocument, FailuresAreValuesThatPdfCloseReturnsAfterClosingTheFile) {
+    struct Case {
+        const char* name;
+        const char* path;
+        void (*draw)(PdfWriter&);
+        PdfError showPage;  // what the first PdfShowPage returns
+        const char* message;
+    };
+    const Case cases[] = {
+        {"close fails", "/dev/full", [](PdfWriter& pdf) { PdfText(pdf, 1, 1, "small"); }, PDF_OK,
+         "Oops, can't write /dev/full\n"},
+        {"content block fails", "/dev/full",
+         [](PdfWriter& pdf) {
+             for (int i = 0; i < 2000; ++i) PdfText(pdf, i % 600, i % 700, "bulk");
+         },
+         PDF_ERROR_CONTENT_WRITE, "Oops, can't write PDF content block\n"},
+        {"page past the content limit", "overflow.pdf",
+         [](PdfWriter& pdf) {
+             PdfText(pdf, 1, 1, "kept");
+             PdfReserveContent(pdf, PDF_CONTENT_LIMIT + 1);
+             PdfText(pdf, 1, 1, "dropped");
+         },
+         PDF_ERROR_CONTENT_OVERFLOW, "Oops, PDF content buffer overflow, aborting\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir dir;
+        std::string path = c.path[0] == '/' ? c.path : dir.File(c.path);
+        PdfWriter pdf;
+        UseFixedClock(pdf);
+        ASSERT_EQ(PdfOpen(pdf, path.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792), PDF_OK);
+        PdfSetFont(pdf, "Helvetica", 6);
+        c.draw(pdf);
+        EXPECT_EQ(PdfShowPage(pdf, 0), c.showPage);
+        EXPECT_EQ(PdfShowPage(pdf, 0), c.showPage);  // the first failure stays
+        PdfError error = PdfClose(pdf);
+        EXPECT_EQ(PdfErrorMessage(pdf, error), c.message);
+        EXPECT_EQ(pdf.file, nullptr);
+        EXPECT_EQ(pdf.content, nullptr);
+        if (c.path[0] != '/') {
+            EXPECT_EQ(ReadFile(path), "%PDF-1.5\r\n");  // only what came before the failure
+        }
+    }
 }
 
 TEST(PdfDocument, EachDocumentNamesOnlyTheFontsItUses) {
