@@ -6,6 +6,7 @@
 #include "help_text.h"
 #include "print_wrapped.h"
 #include "text_line.h"
+#include "utf8_prefix.h"
 
 namespace {
 
@@ -117,7 +118,8 @@ int DeriveOutputNames(const OutputRequests& requests, FileNames& files) {
 
 void SetDefaultTitle(const std::string& wayFilename, Settings& settings) {
     char* title = settings.Title;
-    std::snprintf(title, sizeof settings.Title, "%s", wayFilename.c_str());
+    const char* name = wayFilename.c_str();
+    std::snprintf(title, sizeof settings.Title, "%.*s", static_cast<int>(Utf8PrefixLength(name, kTitleMax)), name);
     char* extension = FindExtension(title);
     if (*extension) extension[-1] = '\0';
 }

@@ -8,6 +8,7 @@
 
 #include "guide_layout.h"
 #include "text_line.h"
+#include "utf8_prefix.h"
 #include "waypoint.h"
 
 namespace {
@@ -137,7 +138,9 @@ int TakeTitle(const char* value, WayFileLine& at, Settings& settings) {
         std::fprintf(stderr, "Oops, Take-Along Guide Title too long, truncating, line %d in %s\n", at.LineNo,
                      at.WayFilename);
     }
-    std::snprintf(settings.Title, sizeof settings.Title, "%s", value);
+    // Cut between characters, so that a long title never ends in half a letter.
+    std::snprintf(settings.Title, sizeof settings.Title, "%.*s", static_cast<int>(Utf8PrefixLength(value, kTitleMax)),
+                  value);
     return 0;
 }
 

@@ -30,4 +30,5 @@
 #include "pdf_lines.h"
 #include "pdf_page.h"
 #include "pdf_text.h"
+#include "pdf_winansi.h"
 #include "pdf_writer.h"

@@ -1,11 +1,11 @@
 // Advance widths of the twelve standard Type 1 fonts the writer offers, in
-// thousandths of the font size, indexed by the low 7 bits of a character
-// code. Generated from the Adobe AFM files by tools/make_font_widths.py.
+// thousandths of the font size, indexed by WinAnsi character code.
+// Generated from the Adobe AFM files by tools/make_font_widths.py.
 #pragma once
 
 #include <cstdint>
 
-constexpr int PDF_WIDTH_TABLE_SIZE = 128;  // codes 0..127
+constexpr int PDF_WIDTH_TABLE_SIZE = 256;  // codes 0..255
 
 extern const std::int16_t kTimesRomanWidths[PDF_WIDTH_TABLE_SIZE];
 extern const std::int16_t kTimesBoldWidths[PDF_WIDTH_TABLE_SIZE];

@@ -11,14 +11,54 @@
 #include "pdf_objects.h"
 #include "pdf_output.h"
 #include "pdf_page.h"
+#include "pdf_winansi.h"
+#include "utf8_prefix.h"
 
 namespace {
 
 constexpr std::int32_t kDefaultCapacity = 0x10000;  // content bytes when 0 is given
 constexpr int kFooterFontSize = 10;                 // points
 
+// An Info string holds at most PDF_INFO_SIZE - 1 bytes, cut between
+// characters.
 void CopyInfo(char* dest, const char* text, const char* fallback) {
-    std::snprintf(dest, PDF_INFO_SIZE, "%s", text != nullptr ? text : fallback);
+    if (text == nullptr) text = fallback;
+    std::snprintf(dest, PDF_INFO_SIZE, "%.*s", static_cast<int>(Utf8PrefixLength(text, PDF_INFO_SIZE - 1)), text);
+}
+
+// An Info string as written: an escaped literal "(...)" while it is plain
+// ASCII, so that a title or file name with "(", ")" or "\" still gives a
+// valid string; else UTF-16BE with a byte order mark, as PDF requires of
+// text beyond ASCII, in hexadecimal "<FEFF...>" (a byte that is not UTF-8
+// becomes U+FFFD). At most four digits a byte of text: kInfoTextSize.
+constexpr int kInfoTextSize = 4 * PDF_INFO_SIZE + 8;
+constexpr std::int32_t kReplacementCharacter = 0xFFFD;
+constexpr std::int32_t kFirstSupplementary = 0x10000;  // needs a surrogate pair
+
+void InfoText(char (&dest)[kInfoTextSize], const char* text) {
+    bool ascii = true;
+    for (const char* at = text; *at != '\0'; ++at)
+        if (static_cast<unsigned char>(*at) > PDF_LAST_ASCII_CODE) ascii = false;
+    char* out = dest;
+    if (ascii) {
+        *out++ = '(';
+        out += PdfEscapeString(out, text);
+        *out++ = ')';
+        *out = '\0';
+        return;
+    }
+    out += std::snprintf(out, 6, "<FEFF");
+    for (const char* at = text; *at != '\0';) {
+        std::int32_t codePoint = PdfNextCodePoint(at);
+        if (codePoint == PDF_NOT_UTF8) codePoint = kReplacementCharacter;
+        if (codePoint >= kFirstSupplementary) {
+            codePoint -= kFirstSupplementary;
+            out += std::snprintf(out, 9, "%04X%04X", 0xD800 + (codePoint >> 10), 0xDC00 + (codePoint & 0x3FF));
+        } else {
+            out += std::snprintf(out, 5, "%04X", codePoint);
+        }
+    }
+    std::snprintf(out, 2, ">");
 }
 
 // Four bytes of text read as a little-endian word; bytes past a short
@@ -130,10 +170,13 @@ std::int32_t PdfWriteFonts(PdfWriter& pdf) {
         if (!pdf.fontUsed[index]) continue;
         std::int32_t number = PdfRecordObject(pdf, PDF_KIND_FONT, index);
         if (number == 0) return 0;
+        // Readers draw codes above ASCII in the fonts' own encoding unless
+        // told otherwise; a document of plain ASCII needs no word about it.
         PdfPrint(pdf,
                  "%d 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Name %s\r\n"
-                 "/BaseFont /%s\r\n>>\r\nendobj\r\n",
-                 number, kPdfFonts[index].resourceName, kPdfFonts[index].baseFontName);
+                 "/BaseFont /%s\r\n%s>>\r\nendobj\r\n",
+                 number, kPdfFonts[index].resourceName, kPdfFonts[index].baseFontName,
+                 pdf.winAnsiDrawn ? "/Encoding /WinAnsiEncoding\r\n" : "");
         last = number;
     }
     return last;
@@ -168,17 +211,14 @@ std::int32_t PdfWriteResources(PdfWriter& pdf) {
 std::int32_t PdfWriteInfo(PdfWriter& pdf) {
     std::int32_t number = PdfRecordObject(pdf, PDF_KIND_INFO);
     if (number == 0) return 0;
-    // Escaped, so that a title or file name with "(", ")" or "\" still
-    // gives a valid string; escaping at most doubles each string.
-    char title[2 * PDF_INFO_SIZE], author[2 * PDF_INFO_SIZE];
-    char creator[2 * PDF_INFO_SIZE], producer[2 * PDF_INFO_SIZE];
-    title[PdfEscapeString(title, pdf.title)] = '\0';
-    author[PdfEscapeString(author, pdf.author)] = '\0';
-    creator[PdfEscapeString(creator, pdf.creator)] = '\0';
-    producer[PdfEscapeString(producer, pdf.producer)] = '\0';
+    char title[kInfoTextSize], author[kInfoTextSize], creator[kInfoTextSize], producer[kInfoTextSize];
+    InfoText(title, pdf.title);
+    InfoText(author, pdf.author);
+    InfoText(creator, pdf.creator);
+    InfoText(producer, pdf.producer);
     PdfPrint(pdf,
-             "%d 0 obj\r\n<<\r\n/Title (%s)\r\n/Author (%s)\r\n/Creator (%s)\r\n"
-             "/Producer (%s)\r\n/CreationDate (%s)\r\n>>\r\nendobj\r\n",
+             "%d 0 obj\r\n<<\r\n/Title %s\r\n/Author %s\r\n/Creator %s\r\n"
+             "/Producer %s\r\n/CreationDate (%s)\r\n>>\r\nendobj\r\n",
              number, title, author, creator, producer, pdf.creationDate);
     return number;
 }

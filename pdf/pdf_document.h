@@ -1,6 +1,7 @@
 // Document structure: opening and closing a document, the objects written
 // at close (fonts, graphics state, halftone, resources, Info, page tree,
-// catalog) and the trailer with its /ID.
+// catalog) and the trailer with its /ID. The fonts name WinAnsiEncoding
+// when the document draws a code above ASCII, and only then.
 //
 // Numbering for P shown pages and F used fonts: content streams 1..P (one
 // per PdfShowPage), fonts P+1..P+F, ExtGState, Halftone, Resources, Info,
@@ -12,8 +13,9 @@
 #include "pdf_writer.h"
 
 // Opens a document at path, with its first page empty. title, author,
-// creator and producer are the Info strings (at most 127 characters kept);
-// null selects path, "Tessaron Engineering", "Unknown" and "Pdf". footer is
+// creator and producer are the Info strings, UTF-8 (at most 127 bytes kept,
+// cut between characters; written as UTF-16 when beyond ASCII); null
+// selects path, "Tessaron Engineering", "Unknown" and "Pdf". footer is
 // the footer text of PdfSetFooter, or null. capacity is the starting size in
 // bytes of the page content buffer (0 selects 65536); it grows when a page
 // needs more. width and height are the page size in points.

@@ -11,7 +11,7 @@ constexpr int PDF_FONT_COUNT = 13;  // entry 0 (no font) and the twelve fonts
 struct PdfFontEntry {
     const char* resourceName;   // name in content streams and Resources, "/F5"
     const char* baseFontName;   // PostScript name, "Helvetica"
-    const std::int16_t* widths; // 128 widths in 1/1000 of the size; null for entry 0
+    const std::int16_t* widths; // 256 widths in 1/1000 of the size, by WinAnsi code; null for entry 0
 };
 
 // Entry 0 is the no-font entry; entries 1..12 are Times, Helvetica, Courier.

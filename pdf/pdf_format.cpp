@@ -57,10 +57,7 @@ int PdfFormatNumber(char* dest, double value) {
 
 int PdfEscapeString(char* dest, const char* text) {
     char* out = dest;
-    for (; *text != '\0'; ++text) {
-        if (*text == '(' || *text == ')' || *text == '\\') *out++ = '\\';
-        *out++ = *text;
-    }
+    for (; *text != '\0'; ++text) out += PdfEscapeByte(out, *text);
     return static_cast<int>(out - dest);
 }
 

@@ -18,6 +18,14 @@ int PdfFormatNumber(char* dest, double value);
 // the bytes written (at most twice the length of text); writes no NUL.
 int PdfEscapeString(char* dest, const char* text);
 
+// One byte of a string as PdfEscapeString writes it. Returns 1 or 2.
+inline int PdfEscapeByte(char* dest, char byte) {
+    int length = 0;
+    if (byte == '(' || byte == ')' || byte == '\\') dest[length++] = '\\';
+    dest[length++] = byte;
+    return length;
+}
+
 // A small printf for content streams. After "%":
 //   d, ld   an int, written by PdfFormatNumber (the l reads an int too)
 //   u, lu   an unsigned int, written by PdfFormatNumber

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "pdf_format.h"
 #include "pdf_output.h"
+#include "pdf_winansi.h"
 
 namespace {
 
@@ -44,7 +46,7 @@ double PdfTextWidth(const PdfWriter& pdf, const char* text) {
     if (font <= 0 || font >= PDF_FONT_COUNT || text == nullptr) return 0;
     const std::int16_t* widths = kPdfFonts[font].widths;
     long sum = 0;
-    for (const char* at = text; *at != '\0'; ++at) sum += widths[static_cast<unsigned char>(*at) & 0x7F];
+    for (const char* at = text; *at != '\0';) sum += widths[PdfNextWinAnsi(at)];
     return pdf.text.size * kWidthUnit * static_cast<double>(sum);
 }
 
@@ -93,8 +95,17 @@ int PdfText(PdfWriter& pdf, double x, double y, const char* text) {
         y = y - r * std::sin(phi);
     }
     PdfEmit(pdf, "%f %f %f %f %f %f Tm\r\n", state.a, state.b, state.c, state.d, x, y);
-    // The escaped text may take twice its length.
-    PdfReserveContent(pdf, 2 * std::strlen(text) + PDF_EMIT_ROOM);
-    PdfEmit(pdf, "(%s)Tj\r\nET\r\n", text);
+    // The text in WinAnsi codes, escaped: at most twice its bytes, since no
+    // character takes more than one code.
+    PdfEmit(pdf, "(");
+    if (PdfReserveContent(pdf, 2 * std::strlen(text) + PDF_EMIT_ROOM) != 0) return 0;
+    char* out = pdf.content + pdf.contentLength;
+    for (const char* at = text; *at != '\0';) {
+        unsigned char code = PdfNextWinAnsi(at);
+        if (code > PDF_LAST_ASCII_CODE) pdf.winAnsiDrawn = 1;
+        out += PdfEscapeByte(out, static_cast<char>(code));
+    }
+    pdf.contentLength = static_cast<std::size_t>(out - pdf.content);
+    PdfEmit(pdf, ")Tj\r\nET\r\n");
     return 0;
 }

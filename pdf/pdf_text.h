@@ -27,12 +27,13 @@ int PdfSetTextAlign(PdfWriter& pdf, int align, double angle);
 // Sets the text grey, 0 black to 1 white; a value outside gives black.
 int PdfSetTextGray(PdfWriter& pdf, double gray);
 
-// Draws text with its anchor at (x, y) in points, aligned and rotated as
-// set. Returns 1, drawing nothing, when no document is open or no font is
-// selected (a text without a font would make the page invalid), else 0.
+// Draws text, UTF-8, with its anchor at (x, y) in points, aligned and
+// rotated as set, in WinAnsi codes (pdf_winansi.h). Returns 1, drawing
+// nothing, when no document is open or no font is selected (a text without
+// a font would make the page invalid), else 0.
 int PdfText(PdfWriter& pdf, double x, double y, const char* text);
 
-// Advance width of text in points for the current font and size: size x
-// 0.001 x the sum of the widths of its bytes (a byte of 128 or more counts
-// as its low 7 bits). 0 when no font is selected.
+// Advance width of text (UTF-8) in points for the current font and size:
+// size x 0.001 x the sum of the widths of the WinAnsi codes that draw it.
+// 0 when no font is selected.
 double PdfTextWidth(const PdfWriter& pdf, const char* text);

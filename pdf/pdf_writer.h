@@ -18,6 +18,7 @@ constexpr int PDF_FOOTER_SIZE = 128;         // footer text: 127 characters + NU
 constexpr int PDF_DATE_SIZE = 20;            // "D:" + 14 digits + NUL, with room
 constexpr int PDF_PATH_SIZE = 4096;          // Linux PATH_MAX, bytes with NUL
 constexpr std::size_t PDF_CONTENT_MARGIN = 512;  // bytes allocated past the capacity
+constexpr int PDF_LAST_ASCII_CODE = 126;     // "~": codes above need the fonts' /Encoding
 
 // Horizontal and vertical text alignment, ORed together.
 constexpr int PDF_ALIGN_LEFT = 0x10;       // x is the left end of the text
@@ -85,6 +86,7 @@ struct PdfWriter {
     std::int32_t pageWidth = 0, pageHeight = 0;  // points, the MediaBox
     const PdfFontEntry* fonts = nullptr;
     std::int32_t fontUsed[PDF_FONT_COUNT] = {};  // set by PdfFindFont
+    std::int32_t winAnsiDrawn = 0;    // a code above PDF_LAST_ASCII_CODE was drawn
     PdfFooter footer;
     PdfTextState text;
     PdfLineState line;

@@ -122,6 +122,8 @@ const NameCase kNames[] = {
      "abcdefghijklmnopqrsReport.txt", "abcdefghijklmnopqrs."},  // nothing follows the "." within 20
     {"abcdefghijklmnopqr.t", "abcdefghijklmnopqr.gpx", "abcdefghijklmnopqrGuide.pdf",
      "abcdefghijklmnopqrReport.txt", "abcdefghijklmnopqr"},
+    {"Caerdydd-a-Bro-Morg\xC3\xA1.txt", "Caerdydd-a-Bro-Morg\xC3\xA1.gpx", "Caerdydd-a-Bro-Morg\xC3\xA1Guide.pdf",
+     "Caerdydd-a-Bro-Morg\xC3\xA1Report.txt", "Caerdydd-a-Bro-Morg"},  // not half of "á"
 };
 
 TEST(DeriveOutputNames, ExtensionReplacedAndTitleCut) {

@@ -208,6 +208,8 @@ TEST(ParseDirective, TitleIsCutTo20WithAWarningThatDoesNotFail) {
     EXPECT_STREQ(run.settings.Title, "South Downs Way, wes");
     Parse(run, "#TITLE = Two  Moors");
     EXPECT_STREQ(run.settings.Title, "Two  Moors");
+    Parse(run, "#TITLE=Pwllgwyngyll Bryn D\xC3\xA1");  // the 20th byte is half of "á"
+    EXPECT_STREQ(run.settings.Title, "Pwllgwyngyll Bryn D");
 }
 
 TEST(ParseDirective, PageSettingsRecomputeRowsPerColumn) {

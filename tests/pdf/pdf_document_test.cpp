@@ -99,6 +99,7 @@ JUDGED_TEST(PdfDocument, ThreeHundredPagesAreAllInTheFile, Judge::kPdfReaders, J
 
 JUDGED_TEST(PdfDocument, InfoStringsAreCutAndEscapedAndFeedTheId, Judge::kPdfReaders) {
     std::string longTitle(200, 'x');
+    std::string halfCharacterTitle = std::string(126, 'x') + "\xC3\xA9";  // "é" at bytes 127 and 128
     const struct {
         const char* title;
         std::string infoTitle;
@@ -107,6 +108,11 @@ JUDGED_TEST(PdfDocument, InfoStringsAreCutAndEscapedAndFeedTheId, Judge::kPdfRea
         {"ab", "/Title (ab)", "    6261"},
         {"a(b)\\", "/Title (a\\(b\\)\\\\)", "29622861"},
         {longTitle.c_str(), "/Title (" + std::string(127, 'x') + ")", "78787878"},
+        // Beyond ASCII: UTF-16BE with a byte order mark; cut between characters.
+        {"D\xC3\xA1", "/Title <FEFF004400E1>", "  a1c344"},
+        {"\xF0\x9F\x98\x80", "/Title <FEFFD83DDE00>", "80989ff0"},  // a surrogate pair
+        {"Caf\xE9", "/Title <FEFF004300610066FFFD>", "e9666143"},     // not UTF-8
+        {halfCharacterTitle.c_str(), "/Title (" + std::string(126, 'x') + ")", "78787878"},
     };
     for (const auto& c : cases) {
         TestDocument doc(c.title);
@@ -116,6 +122,30 @@ JUDGED_TEST(PdfDocument, InfoStringsAreCutAndEscapedAndFeedTheId, Judge::kPdfRea
         std::string id = std::string("/ID [<73736554  666450") + c.w2 + "6553f100><";
         EXPECT_NE(Trailer(document).find(id), std::string::npos) << Trailer(document);
         EXPECT_EQ(PdfReadersFault(doc.path), "");
+    }
+}
+
+JUDGED_TEST(PdfDocument, FontsNameWinAnsiEncodingOnlyWhenACodeAboveAsciiIsDrawn, Judge::kPdfReaders,
+            Judge::kPdftotext) {
+    for (const char* text : {"Gleann Da Loch", "Gleann D\xC3\xA1 Loch"}) {
+        SCOPED_TRACE(text);
+        TestDocument doc;
+        PdfSetFont(doc.pdf, "Helvetica-Bold", 12);
+        PdfText(doc.pdf, 72, 700, text);
+        PdfShowPage(doc.pdf, 1);
+        std::string document = doc.Close();
+        const bool aboveAscii = std::string(text).find('\xC3') != std::string::npos;
+        EXPECT_EQ(document.find("/Encoding"), aboveAscii ? document.find("/Encoding /WinAnsiEncoding\r\n>>")
+                                                         : std::string::npos);
+        for (const char* font : {"Helvetica", "Helvetica-Bold"}) {  // the footer font too
+            std::string baseFont = std::string("/BaseFont /") + font + "\r\n";
+            EXPECT_NE(document.find(baseFont + (aboveAscii ? "/Encoding /WinAnsiEncoding\r\n>>" : ">>")),
+                      std::string::npos);
+        }
+        EXPECT_EQ(PdfReadersFault(doc.path), "");
+        std::string drawn;
+        PdfText(doc.path, "", &drawn);
+        EXPECT_NE(drawn.find(text), std::string::npos) << drawn;
     }
 }
 

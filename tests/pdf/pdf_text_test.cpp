@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -61,15 +62,53 @@ TEST(PdfText, RotatedTextTurnsTheMatrixAndTheAlignmentOffset) {
     EXPECT_EQ(LastMatrix(doc.pdf), "-10 0 0 -10 100 710");
 }
 
-TEST(PdfText, WidthsUseTheLowSevenBitsAndNeedAFont) {
+TEST(PdfText, WidthsNeedAFont) {
     TestDocument doc;
     EXPECT_EQ(PdfTextWidth(doc.pdf, "A"), 0);  // no font yet
     EXPECT_EQ(PdfText(doc.pdf, 1, 1, "A"), 1);
     EXPECT_EQ(doc.pdf.contentLength, 0u);
-    PdfSetFont(doc.pdf, "Courier", 5);
-    EXPECT_EQ(PdfTextWidth(doc.pdf, "\xC1"), PdfTextWidth(doc.pdf, "A"));
     PdfSetFont(doc.pdf, "No-Such-Font", 5);
     EXPECT_EQ(PdfText(doc.pdf, 1, 1, "A"), 1);
+}
+
+// UTF-8 in, the WinAnsi codes that draw it out: the characters of the set
+// as themselves, other letters as their base letter, anything else "?",
+// and every byte that is not part of valid UTF-8 "?" on its own.
+TEST(PdfText, TextIsDrawnAndMeasuredInWinAnsiCodes) {
+    const struct {
+        const char* utf8;
+        const char* winAnsi;
+    } cases[] = {
+        {"Fox & Hounds (A)", "Fox & Hounds (A)"},
+        {"Gleann D\xC3\xA1 Loch", "Gleann D\xE1 Loch"},
+        {"\xC2\xA3" "5 \xE2\x82\xAC" "3", "\xA3" "5 \x80" "3"},            // £5 €3
+        {"\xE2\x80\x99 \xC5\xB8 \xC5\x93", "\x92 \x9F \x9C"},              // ’ Ÿ œ
+        {"Ll\xC5\xB7n \xC5\xB4 \xE1\xBA\x81 \xE1\xBB\xB3", "Llyn W w y"},  // ŷ Ŵ ẁ ỳ
+        {"\xC5\x81\xC3\xB3" "d\xC5\xBA \xC4\xB0", "L\xF3" "dz I"},            // Łódź İ
+        {"\xCE\xB1 \xF0\x9F\x98\x80 \xE2\x80\xB2", "? ? ?"},               // α 😀 ′
+        {"Caf\xE9", "Caf?"},                                                  // Latin-1, not UTF-8
+        {"a\xE1\x80" "b \xC3", "a??b ?"},                                     // cut short
+        {"\xC0\xAF \xE0\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80 \x80",
+         "?? ??? ??? ???? ?"},  // overlong, surrogate, past U+10FFFF, stray
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        std::string codes;
+        for (const char* at = c.utf8; *at != '\0';) codes += static_cast<char>(PdfNextWinAnsi(at));
+        EXPECT_EQ(codes, c.winAnsi);
+
+        TestDocument doc;
+        PdfSetFont(doc.pdf, "Times-Roman", 10);
+        PdfText(doc.pdf, 1, 1, c.utf8);
+        std::string escaped;
+        for (char code : codes) escaped += std::string(code == '(' || code == ')' ? "\\" : "") + code;
+        EXPECT_NE(PageContent(doc.pdf).find("(" + escaped + ")Tj\r\n"), std::string::npos);
+        double width = 0;
+        for (char code : codes) width += kPdfFonts[1].widths[static_cast<unsigned char>(code)] * 0.01;
+        EXPECT_DOUBLE_EQ(PdfTextWidth(doc.pdf, c.utf8), width);
+        const bool aboveAscii = std::any_of(codes.begin(), codes.end(), [](char code) { return code < 0; });
+        EXPECT_EQ(doc.pdf.winAnsiDrawn, aboveAscii ? 1 : 0);
+    }
 }
 
 TEST(PdfText, GreysOutsideZeroToOneAreBlack) {
