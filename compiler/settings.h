@@ -2,7 +2,8 @@
 // distance rule per ID letter, with the running distance of each letter) and
 // the settings with their defaults, including the guide's layout
 // bookkeeping. The rows of a guide column, which the bookkeeping follows,
-// come from RowsPerColumnOf (guide_layout.h).
+// come from RowsPerColumnOf (guide_layout.h). Also the metres in a unit of
+// elevation.
 #pragma once
 
 #include <cstdint>
@@ -73,3 +74,11 @@ struct Settings {
     int BlankLineRequest = 0;         // per line, cleared before every line
     int NewColumnRequest = 0;
 };
+
+constexpr double kMetresPerFoot = 0.3048;  // the international foot, exact
+
+// Metres per unit of the WayFile's elevations. Every computation takes the
+// elevation in metres; the report and the guide show it as written.
+inline double MetresPerElevationUnit(const Settings& settings) {
+    return settings.ElevationUnits == kElevationFeet ? kMetresPerFoot : 1.0;
+}

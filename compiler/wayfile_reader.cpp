@@ -8,16 +8,47 @@
 #include "layout_bookkeeping.h"
 #include "line_reader.h"
 #include "text_line.h"
+#include "utf8_text.h"
 #include "waypoint_scan.h"
 
-void ReadWaypointLine(const char* data, WayFileLine& at, WaypointRecords& waypoints) {
+namespace {
+
+// A line the decimal reading refuses may give its position with letters.
+// Reports the line's fault when it gives none that way either, and returns
+// the field count to go on with: 3 once a position was read.
+int ReadLetteredPosition(const char* data, int count, double metresPerElevationUnit, WaypointFields& fields,
+                         WayFileLine& at) {
+    const char* position = SkipBlanks(SkipFields(data, 1));
+    int written = 0;
+    switch (ScanLetteredPosition(position, metresPerElevationUnit, fields, written)) {
+        case kLetteredPositionRead:
+            return 3;
+        case kBadLetteredPosition:
+            ReportLineFault(at, "Oops, can't read position %.*s in %s, line %d\n", written, position,
+                            at.WayFilename, at.LineNo);
+            break;
+        case kBadGridRef:
+            ReportLineFault(at, "Oops, can't read grid reference %.*s in %s, line %d\n", written, position,
+                            at.WayFilename, at.LineNo);
+            break;
+        case kNoLetteredPosition:
+            ReportLineFault(at, "Oops, can't get ID, Lat, Long in %s, line %d\n", at.WayFilename, at.LineNo);
+            break;
+    }
+    return count;
+}
+
+}  // namespace
+
+void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLine& at,
+                      WaypointRecords& waypoints) {
     const char* wayFile = at.WayFilename;
     Waypoint& waypoint = waypoints.List.emplace_back();
     waypoint.LineNo = at.LineNo;
 
     WaypointFields fields;
     int count = ScanWaypointFields(data, fields);
-    if (count < 3) ReportLineFault(at, "Oops, can't get ID, Lat, Long in %s, line %d\n", wayFile, at.LineNo);
+    if (count < 3) count = ReadLetteredPosition(data, count, metresPerElevationUnit, fields, at);
     size_t idLength = std::strlen(fields.Id);
     if (idLength > static_cast<size_t>(kWayIdMax)) {
         ReportLineFault(at, "Oops, ID longer than 31 characters in %s, line %d\n", wayFile, at.LineNo);
@@ -40,7 +71,7 @@ void ReadWaypointLine(const char* data, WayFileLine& at, WaypointRecords& waypoi
     if (int bad = FirstBadChar(waypoint.WayID)) {
         ReportLineFault(at, "Oops, unprintable character '%c' in ID of %s, line %d\n", bad, wayFile, at.LineNo);
     }
-    if (int bad = FirstBadChar(desc)) {
+    if (int bad = FirstBadTextChar(desc)) {
         ReportLineFault(at, "Oops, unprintable character '%c' in description of %s, line %d\n", bad, wayFile,
                         at.LineNo);
     }
@@ -67,7 +98,7 @@ void ReadWayFile(std::FILE* file, WayFileLine& at, Settings& settings, SymbolTab
             LayoutBookkeeping(line, at, settings, waypoints.List);
         } else {
             const char* data = SkipBlanks(line);
-            if (*data) ReadWaypointLine(data, at, waypoints);
+            if (*data) ReadWaypointLine(data, MetresPerElevationUnit(settings), at, waypoints);
         }
     }
 }

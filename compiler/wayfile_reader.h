@@ -13,7 +13,10 @@
 
 // Makes the waypoint of the line at; data is the cleaned line after its
 // leading blanks, at most kLinePieceMax bytes.
-void ReadWaypointLine(const char* data, WayFileLine& at, WaypointRecords& waypoints);
+// A grid reference is placed at the height of the line's elevation, taken
+// in metres as elevation x metresPerElevationUnit.
+void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLine& at,
+                      WaypointRecords& waypoints);
 
 // Reads the open WayFile to its end, at.LineNo numbering every piece read.
 // A piece with text after a carriage return is a line fault, since cleaning

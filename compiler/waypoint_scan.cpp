@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "grid_inverse.h"
+#include "grid_reference.h"
+#include "hemisphere_position.h"
 #include "text_line.h"
 
 namespace {
@@ -60,6 +63,16 @@ const char* SkipSpaces(const char* p) {
     return p;
 }
 
+// The optional elevation after a position, read as the fourth conversion of
+// the formatted scan reads it. Returns where the description starts.
+const char* TakeElevation(const char* text, double& elev) {
+    const char* field = SkipBlanks(text);
+    double number = 0.0;
+    if (std::sscanf(field, "%lf", &number) != 1 || !std::isfinite(number)) return field;
+    elev = number;
+    return SkipFields(field, 1);
+}
+
 }  // namespace
 
 // Anything out of the way is left to sscanf itself, so that both ways give
@@ -101,4 +114,36 @@ int ScanWaypointFields(const char* data, WaypointFields& fields) {
     }
     fields.Rest = SkipFields(data, count > 0 ? count : 0);
     return count;
+}
+
+LetteredScan ScanLetteredPosition(const char* position, double metresPerElevationUnit, WaypointFields& fields,
+                                  int& writtenLength) {
+    double latDeg = 0.0, longDeg = 0.0;
+    int used = 0;
+    const HemisphereScan hemisphere = ScanHemispherePosition(position, latDeg, longDeg, used);
+    if (hemisphere == kBadHemispherePosition) {
+        writtenLength = used;
+        return kBadLetteredPosition;
+    }
+    GridReference ref;
+    if (hemisphere == kNotHemispherePosition) {
+        const GridRefScan scan = ScanGridReference(position, ref, used);
+        if (scan == kNotGridReference) return kNoLetteredPosition;
+        if (scan == kBadGridReference) {
+            writtenLength = used;
+            return kBadGridRef;
+        }
+    }
+    double elev = 0.0;
+    const char* rest = TakeElevation(position + used, elev);
+    if (hemisphere == kNotHemispherePosition &&
+        GridToLatLong(ref.Grid, ref.EastingM, ref.NorthingM, latDeg, longDeg, elev * metresPerElevationUnit) != 0) {
+        writtenLength = used;
+        return kBadGridRef;
+    }
+    fields.Lat = latDeg;
+    fields.Long = longDeg;
+    fields.Elev = elev;
+    fields.Rest = rest;
+    return kLetteredPositionRead;
 }

@@ -28,3 +28,22 @@ int QuickScanWaypointFields(const char* data, WaypointFields& fields);
 // fields not converted keep their zero values. Rest is where the description
 // starts: SkipFields over data by the count converted.
 int ScanWaypointFields(const char* data, WaypointFields& fields);
+
+enum LetteredScan {
+    kNoLetteredPosition = 0,    // neither form: the decimal reading's answer stands
+    kBadLetteredPosition = 1,   // hemisphere letters, but broken or out of range
+    kBadGridRef = 2,            // a grid reference that names no square of its grid
+    kLetteredPositionRead = 3,
+};
+
+// A position that the reading above refuses, written with hemisphere letters
+// ("N56 06.480 W004 34.620") or as a national grid reference ("NS 553 745",
+// placed at the centre of the square it names). position is where it starts,
+// after the ID and its blanks. The optional elevation and the description
+// follow it as on any line; a grid reference is converted at the elevation's
+// height, elevation x metresPerElevationUnit metres.
+// kLetteredPositionRead: Lat, Long, Elev and Rest of fields are set.
+// kBadLetteredPosition, kBadGridRef: writtenLength is the length of the
+// position as written, for the message; fields are untouched.
+LetteredScan ScanLetteredPosition(const char* position, double metresPerElevationUnit, WaypointFields& fields,
+                                  int& writtenLength);

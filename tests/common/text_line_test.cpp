@@ -1,4 +1,5 @@
 #include "text_line.h"
+#include "utf8_text.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,26 @@ TEST(FirstBadChar, FindsControlMarkupAndHighBytes) {
     EXPECT_EQ(FirstBadChar("del\x7f"), 0x7f);
     EXPECT_EQ(FirstBadChar("caf\xc3\xa9"), 0xc3);
     EXPECT_EQ(FirstBadChar("~ }"), 0);
+}
+
+TEST(FirstBadTextChar, TakesValidUtf8RefusesControlsAndBrokenBytes) {
+    struct {
+        const char* text;
+        int bad;
+    } const rows[] = {
+        {"Fox & Hounds <1>", 0},
+        {"\xc2\xa0 \xc2\xa3 \xe2\x82\xac \xef\xbf\xbd \xf4\x8f\xbf\xbf", 0},  // U+00A0 to U+10FFFF
+        {"a\x7f", 0x7f},
+        {"a\x1b", 0x1b},
+        {"\xc2\x9f", 0xc2},            // C1 control
+        {"\xe0\x9f\xbf", 0xe0},        // overlong
+        {"\xef\xbf\xbe", 0xef},        // U+FFFE
+        {"\xf4\x90\x80\x80", 0xf4},    // beyond U+10FFFF
+        {"\xf5\x80\x80\x80", 0xf5},
+        {"\xf0\x9f\x8c", 0xf0},        // cut short at the end
+        {"\x80", 0x80},
+    };
+    for (const auto& row : rows) EXPECT_EQ(FirstBadTextChar(row.text), row.bad) << row.text;
 }
 
 TEST(DirectiveNameIs, MatchesExactNameWithAllowedFollower) {

@@ -85,12 +85,12 @@ const Row kRows[] = {
     {"OnlyDirectivesAndComments", "#TITLE=Nothing yet\n| to do\n\n", {"walk.txt"}, "",
      "Oops, No waypoints found in walk.txt\n", 1},
     {"LineErrorsAllReportedThenFail",
-     "C001 54.5 -2.1 Gate\nC002 54.5\n#GRID=UTM\nC003 54.6 -2.2 Fish & chips\nC001 54.7 -2.3 Again\n",
+     "C001 54.5 -2.1 Gate\nC002 54.5\n#GRID=UTM\nC003 54.6 -2.2 Fish & chips at Caf\xe9\nC001 54.7 -2.3 Again\n",
      {"-g", "walk.txt"}, "",
      "Oops, can't get ID, Lat, Long in walk.txt, line 2\n"
      "Warning, no waypoint description in walk.txt, line  2\n"
      "Oops, unknown GRID units, line 3 in walk.txt\n"
-     "Oops, unprintable character '&' in description of walk.txt, line 4\n",
+     "Oops, unprintable character '\xe9' in description of walk.txt, line 4\n",
      1},
     {"DuplicateIdsFail", "P1 54.1 -2 a\nP2 54.2 -2 b\nP1 54.3 -2 c\nP1 54.4 -2 d\n", {"walk.txt"}, "",
      "Oops, duplicate WayID=<P1>\nOops, duplicate WayID=<P1>\nOops, duplicate WayID=<P1>\n", 1},

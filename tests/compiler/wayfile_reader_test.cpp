@@ -53,12 +53,28 @@ const LineCase kLineCases[] = {
      "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"},
     {"C&1 54.5 -2.1 Gate", "C&1", 54.5, -2.1, 0, "Gate", 1,
      "Oops, unprintable character '&' in ID of walk.txt, line 7\n"},
-    {"C016 54.5 -2.1 Fish & chips", "C016", 54.5, -2.1, 0, "Fish & chips", 1,
-     "Oops, unprintable character '&' in description of walk.txt, line 7\n"},
-    {"C017 54.5 -2.1 <b>", "C017", 54.5, -2.1, 0, "<b>", 1,
-     "Oops, unprintable character '<' in description of walk.txt, line 7\n"},
-    {"C018 54.5 -2.1 Caf\xc3\xa9", "C018", 54.5, -2.1, 0, "Caf\xc3\xa9", 1,
-     "Oops, unprintable character '\xc3' in description of walk.txt, line 7\n"},
+    // Descriptions hold "&", "<", ">" and UTF-8; IDs stay plain ASCII.
+    {"C016 54.5 -2.1 Fish & chips <b>", "C016", 54.5, -2.1, 0, "Fish & chips <b>", 0, ""},
+    {"C017 54.5 -2.1 Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n \xe2\x82\xac" "5 \xf0\x9f\x8c\xb2", "C017", 54.5, -2.1, 0,
+     "Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n \xe2\x82\xac" "5 \xf0\x9f\x8c\xb2", 0, ""},
+    {"Caf\xc3\xa9 54.5 -2.1 Gate", "Caf\xc3\xa9", 54.5, -2.1, 0, "Gate", 1,
+     "Oops, unprintable character '\xc3' in ID of walk.txt, line 7\n"},
+    // Latin-1, a C1 control, a cut sequence, an overlong form, a surrogate.
+    {"C018 54.5 -2.1 Caf\xe9", "C018", 54.5, -2.1, 0, "Caf\xe9", 1,
+     "Oops, unprintable character '\xe9' in description of walk.txt, line 7\n"},
+    {"C020 54.5 -2.1 a\xc2\x85", "C020", 54.5, -2.1, 0, "a\xc2\x85", 1,
+     "Oops, unprintable character '\xc2' in description of walk.txt, line 7\n"},
+    {"C021 54.5 -2.1 a\xe2\x82", "C021", 54.5, -2.1, 0, "a\xe2\x82", 1,
+     "Oops, unprintable character '\xe2' in description of walk.txt, line 7\n"},
+    {"C022 54.5 -2.1 \xc0\xaf", "C022", 54.5, -2.1, 0, "\xc0\xaf", 1,
+     "Oops, unprintable character '\xc0' in description of walk.txt, line 7\n"},
+    {"C023 54.5 -2.1 \xed\xa0\x80", "C023", 54.5, -2.1, 0, "\xed\xa0\x80", 1,
+     "Oops, unprintable character '\xed' in description of walk.txt, line 7\n"},
+    // Positions with hemisphere letters; what follows them is read as on any line.
+    {"N1 N54 30 W2 15 120 Top", "N1", 54.5, -2.25, 120, "Top", 0, ""},
+    {"N2 54\xc2\xb0" "30\xe2\x80\xb2N 2\xc2\xb0" "15\xe2\x80\xb2W 100yds Fox & Hounds", "N2", 54.5, -2.25, 100,
+     "Fox & Hounds", 0, ""},
+    {"N3 N91 W2 Top", "N3", 0, 0, 0, "N91 W2 Top", 1, "Oops, can't read position N91 W2 in walk.txt, line 7\n"},
     {"C\x7f 54.5 -2.1 Gate\x01", "C\x7f", 54.5, -2.1, 0, "Gate\x01", 1,
      "Oops, unprintable character '\x7f' in ID of walk.txt, line 7\n"
      "Oops, unprintable character '\x01' in description of walk.txt, line 7\n"},
@@ -93,7 +109,7 @@ TEST(ReadWaypointLine, FieldsDescriptionAndMessages) {
         PrepareRun(run);
         run.reading.LineNo = 7;
         testing::internal::CaptureStderr();
-        ReadWaypointLine(c.line, run.reading, run.waypoints);
+        ReadWaypointLine(c.line, 1.0, run.reading, run.waypoints);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), c.messages);
         ASSERT_EQ(static_cast<int>(run.waypoints.List.size()), 1);
         const Waypoint& w = run.waypoints.List.back();

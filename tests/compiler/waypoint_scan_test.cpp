@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "hemisphere_position.h"
 #include "text_line.h"
 #include "waypoint_scan.h"
 
@@ -120,6 +121,67 @@ TEST(ScanWaypointFields, RandomPlainNumbersRoundAlike) {
         ExpectLikeScanf("W" + std::to_string(trial) + " " + sign + whole + "." + fraction + " " + whole + " " +
                         fraction + " desc");
         if (testing::Test::HasFailure()) return;
+    }
+}
+
+struct HemisphereCase {
+    const char* text;
+    HemisphereScan scan;
+    double latDeg, longDeg;
+    const char* taken;  // the position as read, or as written up to where it broke
+};
+
+const HemisphereCase kHemisphereCases[] = {
+    {"N56 06.480 W004 34.620 120 Inn", kHemispherePositionRead, 56.108, -4.577, "N56 06.480 W004 34.620"},
+    {"N56°06.480' W004°34.620'", kHemispherePositionRead, 56.108, -4.577, "N56°06.480' W004°34.620'"},
+    {"56°06′29″N 4°34′37″W", kHemispherePositionRead, 56.108055556, -4.576944444, "56°06′29″N 4°34′37″W"},
+    {"56° 06′ 29″ N 4° 34′ 37″ W x", kHemispherePositionRead, 56.108055556, -4.576944444,
+     "56° 06′ 29″ N 4° 34′ 37″ W"},
+    {"N56.108 W4.577", kHemispherePositionRead, 56.108, -4.577, "N56.108 W4.577"},
+    {"56.108°N 4.577°W", kHemispherePositionRead, 56.108, -4.577, "56.108°N 4.577°W"},
+    // The longitude takes as many numbers as the latitude: 20 is left over.
+    {"N56 06 28.8 W4 34 37.2 20", kHemispherePositionRead, 56.108, -4.577, "N56 06 28.8 W4 34 37.2"},
+    {"s33 52 30\" e151 12 36\"", kHemispherePositionRead, -33.875, 151.21, "s33 52 30\" e151 12 36\""},
+    {"S0 W0", kHemispherePositionRead, 0.0, 0.0, "S0 W0"},
+    {"N90 E180", kHemispherePositionRead, 90.0, 180.0, "N90 E180"},
+    // Grid references, today's decimals and words are left to others.
+    {"N 553 745 120 West gate", kNotHemispherePosition, 0, 0, ""},
+    {"NS 553 745", kNotHemispherePosition, 0, 0, ""},
+    {"S553745 W", kNotHemispherePosition, 0, 0, ""},
+    {"56 06.48 -4 34.62", kNotHemispherePosition, 0, 0, ""},
+    {"56.108N 4.577W", kNotHemispherePosition, 0, 0, ""},
+    {"North 1 2", kNotHemispherePosition, 0, 0, ""},
+    // Broken or out of range.
+    {"N91 W4", kBadHemispherePosition, 0, 0, "N91 W4"},
+    {"N90 30 W4 0", kBadHemispherePosition, 0, 0, "N90 30 W4 0"},
+    {"N56 60 W4 0", kBadHemispherePosition, 0, 0, "N56 60 W4 0"},
+    {"N56 6 60 W4 0 0", kBadHemispherePosition, 0, 0, "N56 6 60 W4 0 0"},
+    {"N56 W180.5 Top", kBadHemispherePosition, 0, 0, "N56 W180.5"},
+    {"N56.5 30 W4 0", kBadHemispherePosition, 0, 0, "N56.5 30"},
+    {"N56 06 28.8 W4 34 Top", kBadHemispherePosition, 0, 0, "N56 06 28.8 W4 34"},
+    {"N56 06.480 W004 34.620x", kBadHemispherePosition, 0, 0, "N56 06.480 W004 34.620x"},
+    {"N56.108 4.577", kBadHemispherePosition, 0, 0, "N56.108 4.577"},
+    {"N56'06 W4 3", kBadHemispherePosition, 0, 0, "N56'06"},
+    {"N56° W4′", kBadHemispherePosition, 0, 0, "N56° W4′"},
+    {"56°06′29″ 4°34′37″W", kBadHemispherePosition, 0, 0, "56°06′29″ 4°34′37″W"},
+    {"56°06′N 4°34′37″W", kBadHemispherePosition, 0, 0, "56°06′N 4°34′37″W"},
+    {"4°34′37″W 56°06′29″N", kBadHemispherePosition, 0, 0, "4°34′37″W"},
+    {"56°06′29″N 4°34′37″", kBadHemispherePosition, 0, 0, "56°06′29″N 4°34′37″"},
+    {"56°06′29″Nx 4°34′37″W", kBadHemispherePosition, 0, 0, "56°06′29″Nx"},
+};
+
+TEST(ScanHemispherePosition, FormsValuesAndFaults) {
+    for (const HemisphereCase& c : kHemisphereCases) {
+        SCOPED_TRACE(c.text);
+        double latDeg = -1.0, longDeg = -1.0;
+        int used = -1;
+        ASSERT_EQ(ScanHemispherePosition(c.text, latDeg, longDeg, used), c.scan);
+        if (c.scan == kNotHemispherePosition) continue;
+        EXPECT_EQ(std::string(c.text, static_cast<size_t>(used)), c.taken);
+        if (c.scan != kHemispherePositionRead) continue;
+        EXPECT_NEAR(latDeg, c.latDeg, 1e-9);
+        EXPECT_NEAR(longDeg, c.longDeg, 1e-9);
+        EXPECT_FALSE(std::signbit(latDeg) && latDeg == 0.0) << "S0 is 0, not -0";
     }
 }
 
