@@ -7,6 +7,7 @@
 #include "directives.h"
 #include "layout_bookkeeping.h"
 #include "line_reader.h"
+#include "settings.h"
 #include "text_line.h"
 #include "utf8_text.h"
 #include "waypoint_scan.h"

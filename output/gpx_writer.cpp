@@ -13,6 +13,22 @@ constexpr const char* kMakerName = "Tessaron Engineering";
 
 int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
 
+// The longest a character of a description becomes in the file: "&amp;".
+constexpr size_t kMaxEscapedChar = 5;
+
+// A description may hold the three characters that XML text escapes; UTF-8
+// goes in as it is, the file saying it is UTF-8.
+char* PutEscapedText(char* out, std::string_view text) {
+    size_t plain = 0;  // start of the run of characters not yet copied
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char* entity = text[i] == '&' ? "&amp;" : text[i] == '<' ? "&lt;" : text[i] == '>' ? "&gt;" : nullptr;
+        if (!entity) continue;
+        out = PutText(PutText(out, text.substr(plain, i - plain)), entity);
+        plain = i + 1;
+    }
+    return PutText(out, text.substr(plain));
+}
+
 }  // namespace
 
 const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint) {
@@ -46,7 +62,8 @@ int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoin
     // <cmt>%s</cmt><desc>%s</desc><sym>%s</sym></wpt>" would print it, put
     // together in the batch: a million waypoints through fprintf, or through
     // a write per piece, take longer.
-    constexpr size_t kLineMax = 3 * kFixedTextMax + kWayIdMax + 2 * kDescMax + kSymNameMax + 128;
+    constexpr size_t kLineMax =
+        3 * kFixedTextMax + kWayIdMax + 2 * kMaxEscapedChar * kDescMax + kSymNameMax + 128;
     char* out = PutText(LineRoom(batch, kLineMax), "<wpt lat=\"");
     out = FormatFixed(out, waypoint.Lat, 6);
     out = PutText(out, "\" lon=\"");
@@ -56,9 +73,9 @@ int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoin
     out = PutText(out, "</ele><name>");
     out = PutText(out, waypoint.WayID);
     out = PutText(out, "</name><cmt>");
-    out = PutText(out, waypoint.Desc);
+    out = PutEscapedText(out, waypoint.Desc);
     out = PutText(out, "</cmt><desc>");
-    out = PutText(out, waypoint.Desc);
+    out = PutEscapedText(out, waypoint.Desc);
     out = PutText(out, "</desc><sym>");
     out = PutText(out, SymbolFor(symbols, waypoint));
     out = PutText(out, "</sym></wpt>\r\n");
