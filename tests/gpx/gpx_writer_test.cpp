@@ -172,6 +172,25 @@ JUDGED_TEST(WriteGpxFile, OneWaypointGivesEqualBoundsAndExtremesStayValid, Judge
     EXPECT_EQ(XmllintFault(run.GpxFilename, kSchema), "");
 }
 
+JUDGED_TEST(WriteGpxFile, EscapesMarkupKeepsUtf8AndHasRoomForTheLongestLine, Judge::kXmllint) {
+    ScratchDir dir;
+    GpxRun run;
+    std::strcpy(run.GpxFilename, dir.File("inn.gpx").c_str());
+    MakeRunTimestamp(0, run.RunTimestamp);
+    Add(run, MakeWaypoint("C1", 52.9, -4.5, 0, "Fox & Hounds <Inn>, Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n"));
+    const std::string ampersands(kDescMax, '&');  // five bytes each in the file
+    for (int i = 0; i < 3000; ++i) Add(run, MakeWaypoint("C2", 52.9, -4.5, 0, ampersands.c_str()));
+    EXPECT_EQ(WriteGpxFile(run), 0);
+    std::string gpx = ReadFile(run.GpxFilename);
+    EXPECT_NE(gpx.find("<cmt>Fox &amp; Hounds &lt;Inn&gt;, Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n</cmt>"
+                       "<desc>Fox &amp; Hounds &lt;Inn&gt;, Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n</desc>"),
+              std::string::npos);
+    std::string escaped;
+    for (int i = 0; i < kDescMax; ++i) escaped += "&amp;";
+    EXPECT_NE(gpx.rfind("<cmt>" + escaped + "</cmt><desc>" + escaped + "</desc>"), std::string::npos);
+    EXPECT_EQ(XmllintFault(run.GpxFilename, kSchema), "");
+}
+
 TEST(WriteGpxFile, UnopenableFileIsReported) {
     ScratchDir dir;
     GpxRun run = SampleRun(dir.File("no/such/dir/walk.gpx"));
