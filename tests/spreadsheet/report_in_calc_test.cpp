@@ -2,7 +2,8 @@
 // imported as tab-separated text and saved as CSV with every text cell
 // quoted, so the CSV tells numbers from texts. Every row keeps its nine
 // columns, the numbers arrive as numbers holding the report's values, and
-// IDs, grid references and descriptions arrive as the same texts.
+// IDs, grid references and descriptions arrive as the same texts, accented
+// letters and "&" of the examples' descriptions among them.
 #include <gtest/gtest.h>
 
 #include <cmath>
