@@ -76,10 +76,14 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
     if (CheckOutputsDistinct(files)) return 1;
 
     if (files.GpxFilename[0] != '\0' &&
-        WriteGpxFile(files.GpxFilename, list, run.waypoints.Bounds, run.symbols, run.RunTimestamp))
+        WriteGpxFile(files.GpxFilename, list, run.waypoints.Bounds, run.symbols, run.RunTimestamp,
+                     MetresPerElevationUnit(run.settings)))
         return 1;
     if (files.RptFilename[0] != '\0' || files.PdfFilename[0] != '\0') {
-        if (ConvertToGrid(list, GridParamsFor(run.settings.GridSystem), files.WayFilename.c_str())) return 1;
+        if (ConvertToGrid(list, GridParamsFor(run.settings.GridSystem), files.WayFilename.c_str(),
+                          MetresPerElevationUnit(run.settings))) {
+            return 1;
+        }
         AccumulateRoute(list, run.symbols, run.settings);
     }
     if (files.RptFilename[0] != '\0' && WriteReportFile(files.RptFilename, list, run.settings)) return 1;

@@ -6,6 +6,7 @@
 #include "datum_transform.h"
 #include "grid_letters.h"
 #include "grid_projection.h"
+#include "settings.h"
 
 namespace {
 
@@ -40,7 +41,8 @@ int PlaceOnGrid(Waypoint& waypoint, const GeodeticPosition* onDatum, const GridP
 
 }  // namespace
 
-int ConvertToGrid(WaypointList& list, const GridParams& grid, const char* wayFilename) {
+int ConvertToGrid(WaypointList& list, const GridParams& grid, const char* wayFilename,
+                  double metresPerElevationUnit) {
     int errors = 0;
     // Waypoints go through the datum shift in twos, so that their latitude
     // refinements interleave; then each is placed on the grid in file order.
@@ -55,7 +57,7 @@ int ConvertToGrid(WaypointList& list, const GridParams& grid, const char* wayFil
             if (isPosition[k]) {
                 lat[k] = waypoint.Lat;
                 lon[k] = waypoint.Long;
-                height[k] = waypoint.Elev;
+                height[k] = waypoint.Elev * metresPerElevationUnit;
             }
         }
         GeodeticPosition onDatum[2];

@@ -12,4 +12,6 @@ constexpr int kMaxGridErrors = 12;
 // on grid. A waypoint outside the grid gets a message on standard error,
 // naming its line of wayFilename, and keeps its fields; the twelfth such waypoint ends the pass with the abort message.
 // Returns the number of waypoints outside the grid, 0 when all are inside.
-int ConvertToGrid(WaypointList& list, const GridParams& grid, const char* wayFilename);
+// Elevations are heights of elevation x metresPerElevationUnit metres.
+int ConvertToGrid(WaypointList& list, const GridParams& grid, const char* wayFilename,
+                  double metresPerElevationUnit);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "settings.h"
+
 namespace {
 
 constexpr double kMilesPerMetre = 0.0006214;   // as the report has always used
@@ -55,9 +57,11 @@ void MarkSegmentStarts(WaypointList& list, const SymbolTable& symbols) {
 
 void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& settings) {
     const double unitFactor = UnitFactor(settings);
+    const double metresPerElevationUnit = MetresPerElevationUnit(settings);
     for (Waypoint& waypoint : list) {
         if (!MeasuredWaypoint(waypoint, symbols)) continue;
         SymbolEntry& letter = symbols.Entries[SymbolEntryOf(waypoint.WayID[0])];
+        const double elevM = waypoint.Elev * metresPerElevationUnit;
         if (waypoint.SegmentStart) {
             letter.SumDistance = 0.0;
             waypoint.Distance = 0.0;
@@ -65,7 +69,7 @@ void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& s
         } else {
             const double dE = waypoint.GridE - letter.PrevGridE;
             const double dN = waypoint.GridN - letter.PrevGridN;
-            const double dZ = waypoint.Elev - letter.PrevElev;
+            const double dZ = elevM - letter.PrevElev;
             const double legM = std::sqrt(dE * dE + dN * dN + dZ * dZ);
             letter.SumDistance += legM;
             waypoint.Distance = letter.SumDistance * unitFactor;
@@ -78,6 +82,6 @@ void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& s
         }
         letter.PrevGridE = waypoint.GridE;
         letter.PrevGridN = waypoint.GridN;
-        letter.PrevElev = waypoint.Elev;
+        letter.PrevElev = elevM;
     }
 }

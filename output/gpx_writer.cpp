@@ -4,6 +4,7 @@
 #include "line_batch.h"
 #include "output_file.h"
 #include "put_text.h"
+#include "settings.h"
 
 namespace {
 
@@ -57,7 +58,8 @@ int GpxWriteHeader(std::FILE* file, const BoundingBox& bounds, const char* times
     return StreamStatus(file);
 }
 
-int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint) {
+int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint,
+                     double metresPerElevationUnit) {
     // The line as "<wpt lat="%.6f" lon="%.6f"><ele>%.0f</ele><name>%s</name>
     // <cmt>%s</cmt><desc>%s</desc><sym>%s</sym></wpt>" would print it, put
     // together in the batch: a million waypoints through fprintf, or through
@@ -69,7 +71,7 @@ int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoin
     out = PutText(out, "\" lon=\"");
     out = FormatFixed(out, waypoint.Long, 6);
     out = PutText(out, "\"><ele>");
-    out = FormatFixed(out, waypoint.Elev, 0);
+    out = FormatFixed(out, waypoint.Elev * metresPerElevationUnit, 0);
     out = PutText(out, "</ele><name>");
     out = PutText(out, waypoint.WayID);
     out = PutText(out, "</name><cmt>");
@@ -89,7 +91,7 @@ int GpxWriteTrailer(std::FILE* file) {
 }
 
 int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const BoundingBox& bounds,
-                 const SymbolTable& symbols, const char* timestamp) {
+                 const SymbolTable& symbols, const char* timestamp, double metresPerElevationUnit) {
     std::FILE* file = std::fopen(gpxFilename, "w");
     if (!file) {
         std::fprintf(stderr, "Can't open GPX file %s for write\n", gpxFilename);
@@ -98,7 +100,7 @@ int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const Boundi
     int failed = GpxWriteHeader(file, bounds, timestamp);
     LineBatch batch = MakeLineBatch(file);
     for (auto waypoint = list.begin(); !failed && waypoint != list.end(); ++waypoint) {
-        failed = GpxWriteWaypoint(batch, symbols, *waypoint);
+        failed = GpxWriteWaypoint(batch, symbols, *waypoint, metresPerElevationUnit);
     }
     if (!failed) failed = WriteLineBatch(batch);
     if (!failed) failed = GpxWriteTrailer(file);

@@ -17,7 +17,9 @@ const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint);
 // 1 once one has failed, so that a caller can stop at the first failure.
 // The waypoint lines go through a batch, written out before the trailer.
 int GpxWriteHeader(std::FILE* file, const BoundingBox& bounds, const char* timestamp);
-int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint);
+// The elevation goes out in metres: as read, times metresPerElevationUnit.
+int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint,
+                     double metresPerElevationUnit);
 int GpxWriteTrailer(std::FILE* file);
 
 // Writes the whole file gpxFilename, replacing any old one: list with the
@@ -25,4 +27,4 @@ int GpxWriteTrailer(std::FILE* file);
 // Returns 0, or 1 after printing "Can't open GPX file ..." or "Oops, can't
 // write ...".
 int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const BoundingBox& bounds,
-                 const SymbolTable& symbols, const char* timestamp);
+                 const SymbolTable& symbols, const char* timestamp, double metresPerElevationUnit);

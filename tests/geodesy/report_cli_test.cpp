@@ -3,7 +3,10 @@
 // bytes with the golden files.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ostream>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -93,5 +96,55 @@ TEST_P(ReportCli, Run) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, ReportCli, testing::ValuesIn(kRows),
                          [](const testing::TestParamInfo<Row>& row) { return row.param.name; });
+
+// The route with every elevation written in feet under #ELEVATION=FEET.
+std::string RouteInFeet() {
+    std::istringstream lines(kRoute);
+    std::string text = "#ELEVATION=FEET\n";
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        std::string id, lat, lon, rest;
+        double elevM = 0.0;
+        if (line[0] == '#' || line[0] == '|' || !(fields >> id >> lat >> lon >> elevM)) {
+            text += line + "\n";
+            continue;
+        }
+        std::getline(fields, rest);
+        char feet[32];
+        std::snprintf(feet, sizeof feet, "%.12g", elevM / 0.3048);
+        text += id + " " + lat + " " + lon + " " + feet + rest + "\n";
+    }
+    return text;
+}
+
+// In feet the walk keeps its metres everywhere but in the report's and the
+// guide's elevations: the same GPX file, the same grid references,
+// distances and grades.
+TEST(ReportCli, FeetGiveTheWalkInMetres) {
+    ScratchDir metres, feet;
+    WriteFile(metres.File("route.txt"), kRoute);
+    WriteFile(feet.File("route.txt"), RouteInFeet());
+    ASSERT_EQ(RunCli(CAIRNLOG_PATH, {"-g", "-r", "route.txt"}, metres.path).status, 0);
+    ASSERT_EQ(RunCli(CAIRNLOG_PATH, {"-g", "-r", "route.txt"}, feet.path).status, 0);
+
+    const std::regex time("<time>.*</time>");
+    EXPECT_EQ(std::regex_replace(ReadFile(feet.File("route.gpx")), time, ""),
+              std::regex_replace(ReadFile(metres.File("route.gpx")), time, ""));
+
+    std::istringstream inMetres(ReadFile(metres.File("routeReport.txt")));
+    std::istringstream inFeet(ReadFile(feet.File("routeReport.txt")));
+    const std::regex elevation("^([^\t]*\t[^\t]*\t[^\t]*\t[^\t]*\t)([^\t]*)([^\n]*)$");
+    int rows = 0;
+    for (std::string rowM, rowF; std::getline(inMetres, rowM) && std::getline(inFeet, rowF); ++rows) {
+        std::smatch m, f;
+        ASSERT_TRUE(std::regex_match(rowM, m, elevation) && std::regex_match(rowF, f, elevation)) << rowM;
+        EXPECT_EQ(f[1].str() + f[3].str(), m[1].str() + m[3].str());
+        if (rows == 0) continue;
+        char feetAsWritten[16];
+        std::snprintf(feetAsWritten, sizeof feetAsWritten, "%5.0f", std::stod(m[2]) / 0.3048);
+        EXPECT_EQ(f[2].str(), feetAsWritten);
+    }
+    EXPECT_EQ(rows, 12);
+}
 
 }  // namespace

@@ -36,7 +36,8 @@ inline void SetRule(TestRun& run, char letter, int rule) {
 }
 
 inline int ConvertToGrid(TestRun& run) {
-    return ConvertToGrid(run.Waypoints, GridParamsFor(run.settings.GridSystem), run.WayFilename.c_str());
+    return ConvertToGrid(run.Waypoints, GridParamsFor(run.settings.GridSystem), run.WayFilename.c_str(),
+                         MetresPerElevationUnit(run.settings));
 }
 
 inline void MarkSegmentStarts(TestRun& run) { MarkSegmentStarts(run.Waypoints, run.symbols); }
