@@ -75,6 +75,15 @@ const LineCase kLineCases[] = {
     {"N2 54\xc2\xb0" "30\xe2\x80\xb2N 2\xc2\xb0" "15\xe2\x80\xb2W 100yds Fox & Hounds", "N2", 54.5, -2.25, 100,
      "Fox & Hounds", 0, ""},
     {"N3 N91 W2 Top", "N3", 0, 0, 0, "N91 W2 Top", 1, "Oops, can't read position N91 W2 in walk.txt, line 7\n"},
+    // Grid references, at the centre of the square they name; the letters
+    // choose the grid. Positions to the six decimals of the GPX file.
+    {"G1 NS 553 745 60 Milngavie", "G1", 55.942161, -4.317590, 60, "Milngavie", 0, ""},
+    {"G2 su4822029253 Winchester", "G2", 51.060603, -1.313297, 0, "Winchester", 0, ""},
+    {"G3 O 178 103 725 Djouce", "G3", 53.130942, -6.240029, 725, "Djouce", 0, ""},
+    {"G4 NS 553 74 Top", "G4", 0, 0, 0, "NS 553 74 Top", 1,
+     "Oops, can't read grid reference NS 553 74 in walk.txt, line 7\n"},
+    {"G5 ZZ 123 456", "G5", 0, 0, 0, "ZZ 123 456", 1,
+     "Oops, can't read grid reference ZZ 123 456 in walk.txt, line 7\n"},
     {"C\x7f 54.5 -2.1 Gate\x01", "C\x7f", 54.5, -2.1, 0, "Gate\x01", 1,
      "Oops, unprintable character '\x7f' in ID of walk.txt, line 7\n"
      "Oops, unprintable character '\x01' in description of walk.txt, line 7\n"},
@@ -94,11 +103,14 @@ const LineCase kLineCases[] = {
     {"\x0b 54 -2", "54", -2, 0, 0, "-2", 1, "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"},
 };
 
+// To the six decimals of the GPX file.
 void ExpectSameDouble(double actual, double expected) {
     if (std::isnan(expected)) {
         EXPECT_TRUE(std::isnan(actual));
-    } else {
+    } else if (std::isinf(expected)) {
         EXPECT_EQ(actual, expected);
+    } else {
+        EXPECT_NEAR(actual, expected, 5e-7);
     }
 }
 
