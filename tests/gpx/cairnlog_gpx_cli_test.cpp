@@ -58,6 +58,8 @@ void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 const Row kRows[] = {
     {"WritesTheWholeFile", "", {"-g", "walk.txt"}, 0, kWarning + kNote, "walk.gpx", "walk.gpx"},
+    {"PlacesAsWalkersHoldThem", "cp '" GPX_GOLDEN_DIR "/places.txt' walk.txt", {"-g", "walk.txt"}, 0,
+     "Note: 5 Waypoints found in walk.txt\n", "walk.gpx", "places.gpx"},
     {"WritesTheNamedFileOverAnOldOne", "echo old > out.gpx", {"-g= out.gpx", "walk.txt"}, 0,
      kWarning + kNote, "out.gpx", "walk.gpx"},
     {"FullDiskFailsWithoutClosingNotes", "", {"-g=/dev/full", "walk.txt"}, 1,
@@ -129,6 +131,14 @@ protected:
 
 JUDGED_TEST_F(CairnlogGpxClients, ValidatesAgainstTheGpxSchema, Judge::kXmllint) {
     EXPECT_EQ(XmllintFault(gpx, kSchema), "");
+}
+
+// Grid references, degrees and minutes, "&" and accents, feet.
+JUDGED_TEST(CairnlogGpxPlaces, ValidatesAgainstTheGpxSchema, Judge::kXmllint) {
+    ScratchDir dir;
+    WriteFile(dir.File("walk.txt"), ReadFile(kGolden + "/places.txt"));
+    ASSERT_EQ(RunCli(CAIRNLOG_PATH, {"-g", "walk.txt"}, dir.path).status, 0);
+    EXPECT_EQ(XmllintFault(dir.File("walk.gpx"), kSchema), "");
 }
 
 JUDGED_TEST_F(CairnlogGpxClients, GpsBabelReadsNamesPositionsElevationsAndSymbols, Judge::kGpsbabel) {
