@@ -129,6 +129,8 @@ TEST(WriteGuide, LongDescriptionsTakeTwoLinesAndTooWideOnesAreReported) {
     run.Waypoints[0].Desc = "Follow the wall north to the stile, then bear left";
     run.Waypoints[1].Desc = "Llanfairpwllgwyngyllgogerychwyrndrobwll";
     run.Waypoints[1].LineNo = 17;
+    // Measured by the letters drawn: a byte at a time it would be too wide.
+    run.Waypoints[2].Desc = "Caf\xC3\xA9 \xC3\x89ire, D\xC3\xBAn Laoghaire";
     testing::internal::CaptureStderr();
     DrawnPage page = ReadPages(WriteTestGuide(run))[0];
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
@@ -140,6 +142,7 @@ TEST(WriteGuide, LongDescriptionsTakeTwoLinesAndTooWideOnesAreReported) {
     EXPECT_TRUE(Near(YOf(FindText(page, "Llanfairpwllgwyngyllgogerychwyrndrobwll")), row1 - kRow + 8));
     EXPECT_EQ(TextsIn(page, kLeft + 62, kLeft + 63, row1 - kRow + 1.6, row1 - kRow + 1.8),
               std::vector<std::string>{""});
+    EXPECT_TRUE(Near(YOf(FindText(page, "Caf\xE9 \xC9ire, D\xFAn Laoghaire")), row1 - 2 * kRow + 4.85));
 }
 
 TEST(WriteGuide, FrameHasHeadersCreditsSeparatorsCutMarksAndRules) {
