@@ -81,10 +81,22 @@ std::string_view NamespaceOf(const char* name) {
     return local == name ? std::string_view() : std::string_view(name, static_cast<size_t>(local - 1 - name));
 }
 
+// A million track points make some five million elements: the name is
+// matched with one comparison of the namespace and a look at the first
+// letter before any whole comparison.
 ElementKind KindOf(const ReadState& state, const char* name) {
-    if (NamespaceOf(name) != state.Namespace) return kOther;
+    const std::string& space = state.Namespace;
+    const char* local = name;
+    if (!space.empty()) {
+        if (std::strncmp(name, space.data(), space.size()) != 0 || name[space.size()] != kNamespaceSeparator) {
+            return kOther;
+        }
+        local = name + space.size() + 1;
+    } else if (std::strchr(name, kNamespaceSeparator)) {
+        return kOther;
+    }
     for (const NamedKind& entry : kElementNames) {
-        if (std::strcmp(entry.Name, LocalName(name)) == 0) return entry.Kind;
+        if (entry.Name[0] == local[0] && std::strcmp(entry.Name, local) == 0) return entry.Kind;
     }
     return kOther;
 }
@@ -140,10 +152,12 @@ void EndPoint(ReadState& state, ElementKind kind) {
     if (ReadNumber(state.Ele.c_str(), kElevationLimitM, elevM) == 0) {
         point.ElevM = static_cast<int32_t>(std::nearbyint(elevM));  // half to even, as printf rounds
     }
-    std::string text = WayFileText(PointText(WayFileText(state.Name, kPointTextMax),
-                                             WayFileText(state.Desc, kPointTextMax),
-                                             WayFileText(state.Cmt, kPointTextMax)),
-                                   kPointTextMax);
+    bool hasText = !state.Name.empty() || !state.Desc.empty() || !state.Cmt.empty();
+    std::string text = hasText ? WayFileText(PointText(WayFileText(state.Name, kPointTextMax),
+                                                       WayFileText(state.Desc, kPointTextMax),
+                                                       WayFileText(state.Cmt, kPointTextMax)),
+                                             kPointTextMax)
+                               : std::string();
     if (!text.empty()) {
         if (data.Texts.size() >= UINT32_MAX - 1) {
             Stop(state, "too many points");

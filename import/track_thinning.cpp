@@ -10,28 +10,37 @@ namespace {
 // The point farthest from the leg from points[a] to points[b] among those
 // between them, and its squared distance in square metres. Positions are
 // projected around points[a]; a leg of no length measures from its start.
+// Squared distances are compared times the leg's squared length, which
+// spares a division a point: the distance across the leg is then the cross
+// product alone.
 std::pair<size_t, double> FarthestFromLeg(const BlockList<GpxPoint>& points, size_t a, size_t b) {
     const GpxPoint& start = points[a];
     double metresPerLonDeg = MetresPerLonDeg(start.LatDeg);
     double legX = (points[b].LonDeg - start.LonDeg) * metresPerLonDeg;
     double legY = (points[b].LatDeg - start.LatDeg) * kMetresPerLatDeg;
     double legSquared = legX * legX + legY * legY;
+    double scale = legSquared > 0.0 ? legSquared : 1.0;
     size_t farthest = a + 1;
-    double farthestSquared = -1.0;
+    double farthestScaled = -1.0;
     for (size_t i = a + 1; i < b; ++i) {
         double x = (points[i].LonDeg - start.LonDeg) * metresPerLonDeg;
         double y = (points[i].LatDeg - start.LatDeg) * kMetresPerLatDeg;
-        double along = legSquared > 0.0 ? (x * legX + y * legY) / legSquared : 0.0;
-        along = along < 0.0 ? 0.0 : (along > 1.0 ? 1.0 : along);
-        double offX = x - along * legX;
-        double offY = y - along * legY;
-        double squared = offX * offX + offY * offY;
-        if (squared > farthestSquared) {
+        double along = x * legX + y * legY;
+        double scaled;
+        if (along <= 0.0) {
+            scaled = (x * x + y * y) * scale;
+        } else if (along >= legSquared) {
+            scaled = ((x - legX) * (x - legX) + (y - legY) * (y - legY)) * scale;
+        } else {
+            double across = x * legY - y * legX;
+            scaled = across * across;
+        }
+        if (scaled > farthestScaled) {
             farthest = i;
-            farthestSquared = squared;
+            farthestScaled = scaled;
         }
     }
-    return {farthest, farthestSquared};
+    return {farthest, farthestScaled / scale};
 }
 
 }  // namespace

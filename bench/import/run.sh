@@ -1,0 +1,66 @@
+#!/bin/sh
+# GPX import speed: gpx2wayfile converting a track of 10k, 100k and 1M
+# points, against GPSBabel reading the same file into unicsv. Prints wall
+# time, peak memory, peak bytes per track point and GPSBabel's time divided
+# by ours (the aim: 5 or more at 1M points, 100 bytes a point or less, time
+# growing linearly). The last row is a zigzag whose every corner matters,
+# the worst case of the thinning, which its scan budget keeps linear.
+set -eu
+bin=$(cd "$1" && pwd)/bin
+work=$(mktemp -d "${TMPDIR:-/tmp}/bench-import-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# A walk that wanders north-east in steps of about 5 metres, as a GPS logs
+# it, elevation and time on every point as a GPS unit writes them.
+make_track() {
+  awk -v n="$1" -v zigzag="$2" 'BEGIN {
+    print "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+    print "<gpx version=\"1.1\" creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/1\">"
+    print "<trk><name>Bench walk</name><trkseg>"
+    for (i = 0; i < n; i++) {
+      if (zigzag) { lat = 54 + (i % 2) * 0.0004; lon = -3 + i * 0.00002 }
+      else {
+        lat = 54 + i * 0.00003 + 0.002 * sin(i / 700) + 0.0001 * sin(i / 37)
+        lon = -3 + i * 0.00002 + 0.003 * cos(i / 900)
+      }
+      printf "<trkpt lat=\"%.7f\" lon=\"%.7f\"><ele>%.1f</ele><time>2024-05-01T10:%02d:%02dZ</time></trkpt>\n", \
+        lat, lon, 200 + 100 * sin(i / 5000), int(i / 60) % 60, i % 60
+    }
+    print "</trkseg></trk></gpx>"
+  }' > "$work/track.gpx"
+}
+
+# Prints "wall-seconds user-seconds peak-KiB" for one command, its own
+# output kept out of sight. User time is what the machine's other work
+# disturbs least.
+measure() {
+  start=$(date +%s%N)
+  /usr/bin/time -f "%U %M" -o "$work/time" "$@" >/dev/null 2>"$work/stderr" || {
+    echo "failed: $*" >&2; cat "$work/stderr" >&2; return 1; }
+  end=$(date +%s%N)
+  awk -v ns=$((end - start)) '{ printf "%.3f %.2f %d", ns / 1e9, $1, $2 }' "$work/time"
+}
+
+ratio() {
+  awk -v b="$1" -v t="$2" 'BEGIN { if (t > 0) printf "%.1f", b / t; else printf "-" }'
+}
+
+row() {  # points program wall user peak-KiB [wall-ratio user-ratio]
+  awk -v n="$1" -v p="$2" -v w="$3" -v u="$4" -v k="$5" -v r="${6:-}" -v ru="${7:-}" \
+    'BEGIN { printf "%-9s %-22s %7s %7s %8.1f %8.0f %6s %6s\n", n, p, w, u, k / 1024, k * 1024 / n, r, ru }'
+}
+
+printf '%-9s %-22s %7s %7s %8s %8s %6s %6s\n' points program "wall s" "user s" peak-MB bytes/pt babel/us "(user)"
+for n in 10000 100000 1000000; do
+  make_track "$n" 0
+  set -- $(measure gpsbabel -i gpx -f "$work/track.gpx" -o unicsv -F "$work/babel.csv")
+  babel_wall=$1
+  babel_user=$2
+  row "$n" gpsbabel "$1" "$2" "$3" 1.0 1.0
+  set -- $(measure "$bin/gpx2wayfile" -o "$work/way.txt" "$work/track.gpx")
+  kept=$(grep -c '^C' "$work/way.txt")
+  row "$n" "gpx2wayfile ($kept kept)" "$1" "$2" "$3" "$(ratio "$babel_wall" "$1")" "$(ratio "$babel_user" "$2")"
+done
+make_track 1000000 1
+set -- $(measure "$bin/gpx2wayfile" -o "$work/way.txt" "$work/track.gpx")
+row 1000000 "zigzag ($(grep -c '^C' "$work/way.txt") kept)" "$1" "$2" "$3"
