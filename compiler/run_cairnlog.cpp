@@ -1,7 +1,6 @@
 #include "run_cairnlog.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <new>
 
 #include "command_line.h"
@@ -11,17 +10,13 @@
 #include "guide_layout.h"
 #include "input_file.h"
 #include "list_checks.h"
+#include "out_of_memory.h"
 #include "output_names.h"
 #include "report.h"
 #include "route_measures.h"
 #include "wayfile_reader.h"
 
 namespace {
-
-void OutOfMemory() {
-    std::fputs("Oops, can't get memory\n", stderr);
-    std::exit(1);
-}
 
 // Reads the whole WayFile named by files into run. Returns 0, or 1 when it
 // can't be opened (a directory counts as a file that cannot be opened) or
@@ -45,7 +40,7 @@ int ReadWayFileNamed(RunState& run) {
 }  // namespace
 
 int RunCairnlog(int argc, char** argv, RunState& run) {
-    std::set_new_handler(OutOfMemory);
+    std::set_new_handler(ExitOutOfMemory);
     FileNames& files = run.files;
     WaypointList& list = run.waypoints.List;
 

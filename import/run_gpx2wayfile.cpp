@@ -5,12 +5,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
 #include "gpx_reader.h"
 #include "input_file.h"
+#include "out_of_memory.h"
 #include "output_file.h"
 #include "path_plan.h"
 #include "print_wrapped.h"
@@ -35,11 +35,6 @@ const char* const kUsageText[] = {
 };
 
 constexpr double kToleranceMaxM = 1.0e7;  // a quarter of the Earth's circumference, metres
-
-void OutOfMemory() {
-    std::fputs("Oops, can't get memory\n", stderr);
-    std::exit(1);
-}
 
 // The value of an option: the rest of its argument ("-t10") or the next
 // argument ("-t 10"); nullptr when there is none.
@@ -68,7 +63,7 @@ int ReadGpxNamed(const char* name, GpxData& data) {
     int failed = ReadGpx(file, data, fault);
     std::fclose(file);
     if (!failed) return 0;
-    if (fault.OutOfMemory) OutOfMemory();
+    if (fault.OutOfMemory) ExitOutOfMemory();
     if (fault.ReadFailed) {
         std::fprintf(stderr, "Oops, can't read %s\n", name);
     } else {
@@ -160,7 +155,7 @@ int ParseImportCommandLine(int argc, char** argv, ImportOptions& options, int& e
 }
 
 int RunGpx2WayFile(int argc, char** argv) {
-    std::set_new_handler(OutOfMemory);
+    std::set_new_handler(ExitOutOfMemory);
     ImportOptions options;
     int exitStatus = 0;
     if (ParseImportCommandLine(argc, argv, options, exitStatus)) return exitStatus;
