@@ -46,10 +46,11 @@ void WritePoint(LineBatch& batch, char letter, size_t number, int digits, const 
         out = PutText(out, "  ");
         out = PutNumber(out, point.ElevM != kNoElevation ? point.ElevM : 0, 1);
     }
+    // The description takes what room the line has left after two blanks.
     size_t room = kWayFileLineMax - static_cast<size_t>(out - start);
-    if (!text.empty() && room > 2) {
-        size_t length = Utf8CutLength(text, room - 2);
-        while (length > 0 && text[length - 1] == ' ') --length;
+    size_t length = room > 2 ? Utf8CutLength(text, room - 2) : 0;
+    while (length > 0 && text[length - 1] == ' ') --length;
+    if (length > 0) {
         out = PutText(out, "  ");
         out = PutText(out, text.substr(0, length));
     }
