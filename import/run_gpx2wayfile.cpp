@@ -29,7 +29,7 @@ const char* const kUsageText[] = {
     "         -h - This usage text (also --help; --version prints the version)",
     "    -o file - Write the WayFile to 'file' instead",
     "  -t METRES - Thin the track to METRES (default 25; 0 keeps every point)",
-    "Version " GPX2WAYFILE_VERSION,
+    ("Version " GPX2WAYFILE_VERSION),  // parentheses tell clang the join is meant
     "Tessaron Engineering - https://www.tessaron.example",
     "",
 };

@@ -19,7 +19,7 @@ const char* const kUsageText[] = {
     "Creates a TrackFile.gpx file from a text TrackFile which contains an ordered list of "
     "space/tab delimited latitude longitude [plus optional elevation].  The output *.gpx file "
     "has the same basename as the input TrackFile, but with the .gpx extension.",
-    "Version " STILELINE_VERSION,
+    ("Version " STILELINE_VERSION),  // parentheses tell clang the join is meant
     "Tessaron Engineering - https://www.tessaron.example",
     "",
 };
