@@ -46,6 +46,12 @@ int ReadLinePiece(LineReader& reader, char (&piece)[kLinePieceMax + 1]) {
 
 }  // namespace
 
+std::unique_ptr<LineReader> MakeLineReader(std::FILE* file) {
+    std::unique_ptr<LineReader> reader(new LineReader);
+    reader->file = file;
+    return reader;
+}
+
 void CleanLine(char* line) {
     // The line end and the comment cut in one scan: the text ends at its
     // first CR, LF or "|", whichever comes first.

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 
 constexpr int kLinePieceMax = 254;  // bytes taken by one read of a line
 
@@ -21,6 +22,10 @@ struct LineReader {
     int atFileStart = 1;              // the byte order mark test is still to come
     int lineNo = 0;                   // pieces read so far, held at INT_MAX
 };
+
+// A reader at the start of file, on the heap: its block is too large for
+// the stack.
+std::unique_ptr<LineReader> MakeLineReader(std::FILE* file);
 
 // Ends the line at its first CR, LF or "|", removes trailing blanks and tabs,
 // and turns the remaining tabs into blanks.

@@ -83,8 +83,7 @@ void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLi
 
 void ReadWayFile(std::FILE* file, WayFileLine& at, Settings& settings, SymbolTable& symbols,
                  WaypointRecords& waypoints) {
-    std::unique_ptr<LineReader> reader(new LineReader);  // its block is too large for the stack
-    reader->file = file;
+    std::unique_ptr<LineReader> reader = MakeLineReader(file);
     char line[kLinePieceMax + 1];
     int textLost = 0;
     while (ReadCleanLine(*reader, line, textLost)) {

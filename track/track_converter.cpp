@@ -44,8 +44,7 @@ int FormTrackNames(TrackRun& run, const char* trackFilename) {
 
 TrackResult ConvertTrack(std::FILE* in, std::FILE* out, TrackRun& run) {
     if (TrackWriteHeader(out, run.TrackName) != 0) return kTrackWriteError;
-    std::unique_ptr<LineReader> reader(new LineReader);  // its block is too large for the stack
-    reader->file = in;
+    std::unique_ptr<LineReader> reader = MakeLineReader(in);
     char line[kLinePieceMax + 1];
     int textLost = 0;
     while (ReadCleanLine(*reader, line, textLost)) {

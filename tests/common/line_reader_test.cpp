@@ -44,8 +44,7 @@ std::vector<Line> ReadAll(const std::string& bytes) {
     std::string copy = bytes;
     std::FILE* file = copy.empty() ? std::fopen("/dev/null", "r") : ::fmemopen(&copy[0], copy.size(), "r");
     EXPECT_NE(file, nullptr);
-    std::unique_ptr<LineReader> reader(new LineReader);
-    reader->file = file;
+    std::unique_ptr<LineReader> reader = MakeLineReader(file);
     std::vector<Line> lines;
     char line[kLinePieceMax + 1];
     int textLost = -1;
@@ -94,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReadCleanLineCase, testing::ValuesIn(kReadCases),
 TEST(ReadCleanLine, ReadErrorShowsInTheStream) {
     std::FILE* directory = std::fopen(".", "r");
     ASSERT_NE(directory, nullptr);
-    std::unique_ptr<LineReader> reader(new LineReader);
-    reader->file = directory;
+    std::unique_ptr<LineReader> reader = MakeLineReader(directory);
     char line[kLinePieceMax + 1];
     int textLost = 0;
     EXPECT_EQ(ReadCleanLine(*reader, line, textLost), 0);

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cmath>
-#include <cstring>
 #include <string>
 
 #include "run_helpers.h"
