@@ -7,23 +7,25 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-std::string Cleaned(std::string text) {
-    text.resize(text.size() + 1);
-    CleanLine(&text[0]);
-    return text.c_str();
-}
-
 TEST(CleanLine, LineEndCommentTrailingBlanksAndTabs) {
-    EXPECT_EQ(Cleaned("C1 54 -2 Gate | locked in winter\r\n"), "C1 54 -2 Gate");
-    EXPECT_EQ(Cleaned("C1\t54\t-2\tOld\tmill \t \n"), "C1 54 -2 Old mill");
-    EXPECT_EQ(Cleaned("   | only a comment"), "");
-    EXPECT_EQ(Cleaned("first\rsecond\n"), "first");
-    EXPECT_EQ(Cleaned("#SYM.C = Flag, Red   | main path"), "#SYM.C = Flag, Red");
-    EXPECT_EQ(Cleaned("54.5\t-2.1\t120 | top\r\n"), "54.5 -2.1 120");
+    const std::pair<const char*, const char*> rows[] = {
+        {"C1 54 -2 Gate | locked in winter\r\n", "C1 54 -2 Gate"},
+        {"C1\t54\t-2\tOld\tmill \t \n", "C1 54 -2 Old mill"},
+        {"   | only a comment", ""},
+        {"first\rsecond\n", "first"},
+        {"#SYM.C = Flag, Red   | main path", "#SYM.C = Flag, Red"},
+        {"54.5\t-2.1\t120 | top\r\n", "54.5 -2.1 120"},
+    };
+    for (const auto& [input, cleaned] : rows) {
+        std::string text = input;
+        CleanLine(&text[0]);
+        EXPECT_STREQ(text.c_str(), cleaned) << input;
+    }
 }
 
 struct Line {
