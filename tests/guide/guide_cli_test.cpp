@@ -173,27 +173,30 @@ TEST(GuideCli, LongDescriptionsSplitAndTooWideOnesAreReported) {
     EXPECT_NE(FindText(page, "halt"), nullptr);
 }
 
-// Titles as walkers write them come back from the guide as written, with
-// letters outside the fonts' set as their base letter and a byte that is
-// not UTF-8 as "?"; every reader accepts the file.
-JUDGED_TEST(GuideCli, AccentedTitlesAreDrawnAsWritten, Judge::kPdfReaders, Judge::kPdftotext) {
+// Titles and descriptions as walkers write them come back from the guide
+// as written, with letters outside the fonts' set as their base letter and
+// a byte of a title that is not UTF-8 as "?"; every reader accepts the file.
+JUDGED_TEST(GuideCli, AccentedTitlesAndDescriptionsAreDrawnAsWritten, Judge::kPdfReaders, Judge::kPdftotext) {
     const struct {
         const char* title;
+        const char* desc;  // W1's description
         const char* drawn;
         const char* err;
     } cases[] = {
-        {"Gleann D\xC3\xA1 Loch", "Gleann D\xC3\xA1 Loch", ""},
-        {"Ll\xC5\xB7n", "Llyn", ""},
-        {"\xC2\xA3" "5 or \xE2\x82\xAC" "6 fee", "\xC2\xA3" "5 or \xE2\x82\xAC" "6 fee", ""},
-        {"Caf\xE9", "Caf?", ""},
-        {"Pwllgwyngyll Bryn D\xC3\xA1", "Pwllgwyngyll Bryn D",
+        {"Gleann D\xC3\xA1 Loch", "Waypoint 1", "Gleann D\xC3\xA1 Loch", ""},
+        {"Ll\xC5\xB7n", "Waypoint 1", "Llyn", ""},
+        {"\xC2\xA3" "5 or \xE2\x82\xAC" "6 fee", "Waypoint 1", "\xC2\xA3" "5 or \xE2\x82\xAC" "6 fee", ""},
+        {"Caf\xE9", "Waypoint 1", "Caf?", ""},
+        {"Pwllgwyngyll Bryn D\xC3\xA1", "Waypoint 1", "Pwllgwyngyll Bryn D",
          "Oops, Take-Along Guide Title too long, truncating, line 1 in walk.txt\n"},
+        {"Lakes", "Fox & Hounds, Ll\xC5\xB7n \xE2\x82\xAC" "3", "Fox & Hounds, Llyn \xE2\x82\xAC" "3", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
         ScratchDir dir;
         std::string walk = Walk(3);
         walk.replace(0, walk.find('\n'), std::string("#TITLE=") + c.title);
+        walk.replace(walk.find("Waypoint 1\n"), 10, c.desc);
         GuideRun run = RunGuide(dir, walk, {"-p", "walk.txt"});
         EXPECT_EQ(run.result.err, c.err + Notes(3));
         EXPECT_EQ(PdfReadersFault(run.pdfPath), "");
