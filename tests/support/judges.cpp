@@ -50,8 +50,8 @@ bool JudgeFound(Judge judge) {
 }
 
 std::string XmllintFault(const std::string& path, const std::string& schema) {
-    return Complaint(Judge::kXmllint, "--noout " + (schema.empty() ? "" : "--schema " + Quoted(schema) + " ") + Quoted(path),
-                     {});
+    const std::string schemaOption = schema.empty() ? "" : "--schema " + Quoted(schema) + " ";
+    return Complaint(Judge::kXmllint, "--noout " + schemaOption + Quoted(path), {});
 }
 
 std::string QpdfFault(const std::string& path) {
