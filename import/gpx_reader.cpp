@@ -163,7 +163,7 @@ void EndPoint(ReadState& state, ElementKind kind) {
             Stop(state, "too many points");
             return;
         }
-        data.Texts.push_back(KeepText(data.TextStore, text));
+        data.Texts.push_back(KeepCString(data.TextStore, text));
         point.TextIndex = static_cast<uint32_t>(data.Texts.size());
     }
     if (kind == kWpt) {
@@ -244,7 +244,7 @@ void XMLCALL OnText(void* userData, const char* text, int length) {
 }  // namespace
 
 std::string_view PointTextOf(const GpxData& data, const GpxPoint& point) {
-    return point.TextIndex == 0 ? std::string_view() : data.Texts[point.TextIndex - 1];
+    return point.TextIndex == 0 ? std::string_view("") : data.Texts[point.TextIndex - 1];
 }
 
 int ReadGpx(std::FILE* file, GpxData& data, GpxFault& fault) {

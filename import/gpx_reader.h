@@ -35,12 +35,12 @@ struct GpxData {
     BlockList<GpxPoint> TrackPoints;       // every track segment, joined in file order
     std::vector<size_t> TrackSegmentEnds;  // end of each non-empty segment in TrackPoints
     TextArena TextStore;
-    BlockList<std::string_view> Texts;     // cleaned point texts, in TextStore
+    BlockList<std::string_view> Texts;     // cleaned point texts, in TextStore, each NUL-terminated
     std::string Title;                     // metadata name, else first route or track name; cleaned
     std::string PoiSymbol;                 // first waypoint sym fit for #SYM, or empty
 };
 
-// The text of a point, empty when it has none.
+// The text of a point, empty when it has none; a NUL follows it.
 std::string_view PointTextOf(const GpxData& data, const GpxPoint& point);
 
 // Why a file could not be read.

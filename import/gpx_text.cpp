@@ -1,10 +1,10 @@
 #include "gpx_text.h"
 
+#include "utf8_prefix.h"
+
 namespace {
 
 bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F in UTF-8.
 bool IsC1Control(const std::string_view text, size_t at) {
@@ -28,13 +28,6 @@ void AppendCollapsed(std::string& text, const char* data, size_t length) {
     }
 }
 
-size_t Utf8CutLength(std::string_view text, size_t maxBytes) {
-    if (text.size() <= maxBytes) return text.size();
-    size_t cut = maxBytes;
-    while (cut > 0 && IsContinuation(static_cast<unsigned char>(text[cut]))) --cut;
-    return cut;
-}
-
 std::string WayFileText(std::string_view text, size_t maxBytes) {
     std::string clean;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -49,7 +42,7 @@ std::string WayFileText(std::string_view text, size_t maxBytes) {
             clean += byte == '|' ? '/' : static_cast<char>(byte);
         }
     }
-    clean.resize(Utf8CutLength(clean, maxBytes));
+    clean.resize(Utf8PrefixLength(clean.c_str(), maxBytes));
     TrimTrailingBlank(clean);
     return clean;
 }

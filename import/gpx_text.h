@@ -14,10 +14,6 @@ constexpr size_t kRawTextMax = 4096;  // bytes kept of one element's text; far m
 // kRawTextMax bytes. Expat hands over one element's text in pieces.
 void AppendCollapsed(std::string& text, const char* data, size_t length);
 
-// Longest start of text, at most maxBytes long, that ends at a UTF-8
-// character boundary.
-size_t Utf8CutLength(std::string_view text, size_t maxBytes);
-
 // text as a WayFile carries it: control characters (C0, DEL, C1) dropped,
 // "|", which starts a WayFile comment, written as "/", runs of blanks as one
 // blank, no blank at either end, cut at a character boundary to at most

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "fixed_format.h"
-#include "gpx_text.h"
 #include "line_batch.h"
 #include "put_text.h"
+#include "utf8_prefix.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void WritePoint(LineBatch& batch, char letter, size_t number, int digits, const 
     }
     // The description takes what room the line has left after two blanks.
     size_t room = kWayFileLineMax - static_cast<size_t>(out - start);
-    size_t length = room > 2 ? Utf8CutLength(text, room - 2) : 0;
+    size_t length = room > 2 ? Utf8PrefixLength(text.data(), room - 2) : 0;
     while (length > 0 && text[length - 1] == ' ') --length;
     if (length > 0) {
         out = PutText(out, "  ");

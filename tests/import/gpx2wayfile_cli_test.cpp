@@ -241,12 +241,17 @@ struct RoundTrip {
 };
 
 // cairnlog -g -r -p on each WayFile gpx2wayfile makes from a GPX file of
-// every example: its waypoints, the same as a route, each track; the GPX
-// cairnlog writes holds the points at their positions, to 1e-6 degrees.
+// every example (its waypoints, the same as a route, each track, each GPX
+// example) and from names as walkers write them; the GPX cairnlog writes
+// holds the points at their positions, to 1e-6 degrees.
 TEST(Gpx2WayFileRoundTrip, CairnlogTakesEveryResultAsItIs) {
     ScratchDir dir;
     ASSERT_EQ(RunShell("cp " EXAMPLES_DIR "/* '" + dir.path + "'"), 0);
-    std::vector<RoundTrip> trips;
+    WriteFile(dir.File("names.gpx"),
+              Gpx11("<wpt lat=\"53.07\" lon=\"-4.08\"><name>Fox &amp; Hounds</name><desc>Llan &lt;north&gt;</desc></wpt>\n"
+                    "<rte><rtept lat=\"53.06\" lon=\"-4.07\"><name>Gleann D\xC3\xA1 Loch | Ll\xC5\xB7n</name></rtept>\n"
+                    "<rtept lat=\"53.08\" lon=\"-4.09\"><desc>100 yds to the caf\xC3\xA9</desc></rtept></rte>\n"));
+    std::vector<RoundTrip> trips{{"names.gpx", false}};
     for (const auto& entry : std::filesystem::directory_iterator(EXAMPLES_DIR)) {
         std::string name = entry.path().filename().string();
         std::string stem = entry.path().stem().string();
@@ -265,7 +270,7 @@ TEST(Gpx2WayFileRoundTrip, CairnlogTakesEveryResultAsItIs) {
             trips.push_back({name, false});
         }
     }
-    ASSERT_GE(trips.size(), 6u);
+    ASSERT_GE(trips.size(), 7u);
     for (const RoundTrip& trip : trips) {
         SCOPED_TRACE(trip.gpx);
         std::string stem = trip.gpx.substr(0, trip.gpx.size() - 4);
