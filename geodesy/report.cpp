@@ -70,8 +70,7 @@ int WriteReportFile(const char* rptFilename, const WaypointList& list, const Set
         std::fprintf(stderr, "Can't open report file %s for write\n", rptFilename);
         return 1;
     }
-    int failed = WriteReport(file, list, settings);
-    if (CloseOutputFile(file) != 0) failed = 1;
+    int failed = FinishOutputFile(file, rptFilename, WriteReport(file, list, settings));
     if (failed) std::fprintf(stderr, "Oops, can't write %s\n", rptFilename);
     return failed;
 }

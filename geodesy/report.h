@@ -14,5 +14,6 @@ int WriteReport(std::FILE* file, const WaypointList& list, const Settings& setti
 
 // Creates the file rptFilename (replacing an old one), writes the report
 // and closes it. Prints its own one-line message on standard error
-// and returns 1 when the file cannot be created or written; else 0.
+// and returns 1 when the file cannot be created or written (a file left
+// incomplete is removed); else 0.
 int WriteReportFile(const char* rptFilename, const WaypointList& list, const Settings& settings);

@@ -1,7 +1,5 @@
 #include "run_gpx2wayfile.h"
 
-#include <sys/stat.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -73,8 +71,7 @@ int ReadGpxNamed(const char* name, GpxData& data) {
 }
 
 // Writes the WayFile to the file named, or to standard output without a
-// name. A file left incomplete by a failed write is removed; a device such
-// as /dev/full is left alone.
+// name. A file left incomplete by a failed write is removed.
 int WriteWayFileNamed(const char* name, const GpxData& data, const PathPlan& plan) {
     if (!name) {
         int failed = WriteWayFile(stdout, data, plan) != 0 || std::fflush(stdout) != 0 || std::ferror(stdout);
@@ -86,14 +83,8 @@ int WriteWayFileNamed(const char* name, const GpxData& data, const PathPlan& pla
         std::fprintf(stderr, "Can't open WayFile %s for write\n", name);
         return 1;
     }
-    struct stat status;
-    bool regular = ::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode);
-    int failed = WriteWayFile(file, data, plan);
-    if (CloseOutputFile(file) != 0) failed = 1;
-    if (failed) {
-        std::fprintf(stderr, "Oops, can't write %s\n", name);
-        if (regular) std::remove(name);
-    }
+    int failed = FinishOutputFile(file, name, WriteWayFile(file, data, plan));
+    if (failed) std::fprintf(stderr, "Oops, can't write %s\n", name);
     return failed;
 }
 

@@ -104,7 +104,7 @@ int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const Boundi
     }
     if (!failed) failed = WriteLineBatch(batch);
     if (!failed) failed = GpxWriteTrailer(file);
-    if (CloseOutputFile(file) != 0) failed = 1;
+    failed = FinishOutputFile(file, gpxFilename, failed);
     if (failed) {
         std::fprintf(stderr, "Oops, can't write %s\n", gpxFilename);
         return 1;

@@ -25,6 +25,6 @@ int GpxWriteTrailer(std::FILE* file);
 // Writes the whole file gpxFilename, replacing any old one: list with the
 // symbols of its ID letters, bounds and the run's timestamp in the header.
 // Returns 0, or 1 after printing "Can't open GPX file ..." or "Oops, can't
-// write ...".
+// write ..." (a file left incomplete is removed).
 int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const BoundingBox& bounds,
                  const SymbolTable& symbols, const char* timestamp, double metresPerElevationUnit);

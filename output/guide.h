@@ -23,7 +23,7 @@ double GuidePageContentMax(const GuideLayout& layout);
 // could put more on a page than the writer takes ("Oops, page settings put
 // too many rows on a guide page (...)"), both before anything is opened; 1
 // after the writer's message when the file cannot be created or the writer
-// fails (the file is closed; what was written stays).
+// fails (the file is closed and removed).
 int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf);
 
 // The same with a writer of its own, reading the clock.

@@ -13,14 +13,15 @@
 //     PdfSetLineWidth(pdf, 0.5); PdfSetLineGray(pdf, 0.7);
 //     PdfMoveTo(pdf, 10, 10); PdfLineTo(pdf, 10, 100); PdfStroke(pdf);
 //     PdfShowPage(pdf, 1);                 // stops at the document's failure
-//     error = PdfClose(pdf);               // closes the file, failed or not
+//     error = PdfClose(pdf);               // closes the file; removes it if failed
 //     if (error != PDF_OK) { fputs(PdfErrorMessage(pdf, error).c_str(), stderr); return 1; }
 //
 // Failures are values (pdf_errors.h): the writer prints nothing and never
 // ends the program. A document keeps its first failure (a refused write,
 // exhausted memory, a zlib failure, a page past the content limit); later
-// drawing does nothing, PdfShowPage returns it, and PdfClose closes the
-// file and returns it. One document is open per PdfWriter at a time.
+// drawing does nothing, PdfShowPage returns it, and PdfClose closes and
+// removes the file and returns it. One document is open per PdfWriter at a
+// time.
 #pragma once
 
 #include "pdf_document.h"

@@ -269,7 +269,8 @@ PdfError PdfClose(PdfWriter& pdf) {
         PdfWriteCrossReference(pdf);
         WriteTrailer(pdf, catalog, info, xref);
     }
-    if (CloseOutputFile(pdf.file) != 0) PdfFail(pdf, PDF_ERROR_WRITE);
+    // A document that failed is removed with its file: it cannot be whole.
+    if (FinishOutputFile(pdf.file, pdf.path, pdf.error != PDF_OK) != 0) PdfFail(pdf, PDF_ERROR_WRITE);
     ReleaseStorage(pdf);
     return pdf.error;
 }

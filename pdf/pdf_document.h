@@ -31,7 +31,7 @@ PdfError PdfOpen(PdfWriter& pdf, const char* path, const char* title, const char
 // catalog, cross-reference table, trailer), closes the file and releases
 // the buffers, leaving no document open: the one way every document ends,
 // failed or not. Anything drawn after the last PdfShowPage is dropped.
-// After a failure only the file is closed; what was written stays.
+// After a failure the file is only closed, and removed as incomplete.
 // Returns the document's first failure (PDF_ERROR_WRITE when a write or
 // the close failed), or PDF_OK; PDF_OK too when no document is open.
 PdfError PdfClose(PdfWriter& pdf);

@@ -112,7 +112,7 @@ int RunStileline(int argc, char** argv) {
     std::setvbuf(out, nullptr, _IOFBF, kTrackBufferSize);
     TrackResult result = ConvertTrack(in, out, run);
     std::fclose(in);
-    if (CloseOutputFile(out) != 0 || result == kTrackWriteError) {
+    if (FinishOutputFile(out, run.OutputName, result == kTrackWriteError) != 0) {
         std::fprintf(stderr, "Oops, can't write %s\n", run.OutputName);
         return 1;
     }

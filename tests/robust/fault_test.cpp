@@ -1,8 +1,9 @@
-// Faults of the file system, for every input and output of both programs:
-// a full disk, an output path that is a directory, an output folder that
-// cannot be written, an input that is a directory or cannot be read. Each
-// must give its one message and status 1, leave outputs written before it
-// in place and create none after it. Permission rows run as nobody when
+// Faults of the file system, for every input and output of the programs:
+// a full disk, a file size limit, an output path that is a directory, an
+// output folder that cannot be written, an input that is a directory or
+// cannot be read. Each must give its one message and status 1, leave
+// outputs written before it in place, remove the one it cut short (never a
+// device or a link) and create none after it. Permission rows run as nobody when
 // the tests run as root, since root writes and reads where others cannot.
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ const std::string kTrack = "50.8480 -0.3540 10\n50.8610 -0.3180 150\n";
 
 struct FaultRow {
     const char* name;
-    const char* program;              // "cairnlog" or "stileline"
+    const char* program;              // "cairnlog", "stileline" or "gpx2wayfile"
     const char* setup;                // shell commands in the scratch folder
     std::vector<std::string> args;
     bool asNobody;                    // the fault needs an unprivileged user
@@ -34,6 +35,7 @@ struct FaultRow {
     int status;
     const char* mustExist;            // blank-separated names, whole files
     const char* mustNotExist;
+    long sizeLimit = 0;               // bytes any file may take, when above 0
 };
 
 void PrintTo(const FaultRow& row, std::ostream* stream) { *stream << row.name; }
@@ -50,6 +52,23 @@ const FaultRow kRows[] = {
      "walk.gpx walkReport.txt", ""},
     {"TrackOnFullDisk", "stileline", "ln -s /dev/full day1.gpx", {"day1.txt"}, false,
      "Oops, can't write day1.gpx\n", 1, "", ""},
+    {"WayFileOnFullDisk", "gpx2wayfile", "", {"-o", "/dev/full", "route.gpx"}, false, kCantWriteFull, 1, "", ""},
+
+    // A file size limit cuts an output short: it is removed, those before
+    // it stay whole (GPX 1020 bytes, report 319, guide 3689).
+    {"GpxOverSizeLimit", "cairnlog", "", {"-g", "-r", "-p", "walk.txt"}, false, "Oops, can't write walk.gpx\n", 1,
+     "", "walk.gpx walkReport.txt walkGuide.pdf", 512},
+    {"ReportOverSizeLimit", "cairnlog", "", {"-r", "-p", "walk.txt"}, false, "Oops, can't write walkReport.txt\n",
+     1, "", "walkReport.txt walkGuide.pdf", 200},
+    {"GuideOverSizeLimit", "cairnlog", "", {"-g", "-r", "-p", "walk.txt"}, false,
+     "Oops, can't write walkGuide.pdf\n", 1, "walk.gpx walkReport.txt", "walkGuide.pdf", 2048},
+    {"TrackOverSizeLimit", "stileline", "", {"day1.txt"}, false, "Oops, can't write day1.gpx\n", 1, "", "day1.gpx",
+     200},
+    {"WayFileOverSizeLimit", "gpx2wayfile", "", {"-o", "route.txt", "route.gpx"}, false,
+     "Oops, can't write route.txt\n", 1, "", "route.txt", 200},
+    // Through a link the bytes go where the user pointed them: the link stays.
+    {"LinkedOutputOverSizeLimit", "cairnlog", "ln -s kept.gpx link.gpx", {"-g=link.gpx", "walk.txt"}, false,
+     "Oops, can't write link.gpx\n", 1, "link.gpx", "", 512},
 
     // An output path that is a directory.
     {"GpxPathIsADirectory", "cairnlog", "mkdir walk.gpx", {"-g", "-r", "-p", "walk.txt"}, false,
@@ -108,8 +127,11 @@ TEST_P(Faults, OneMessageAndNothingAfterIt) {
     WriteFile(dir.File("walk.txt"), kWalk);
     WriteFile(dir.File("day1.txt"), kTrack);
     ASSERT_EQ(RunShell("cd '" + dir.path + "' && " + (*row.setup ? row.setup : "true")), 0);
-    std::string program = std::string(row.program) == "cairnlog" ? CAIRNLOG_PATH : STILELINE_PATH;
-    CliResult result = row.asNobody ? RunAsNobody(program, row.args, dir.path) : RunCli(program, row.args, dir.path);
+    WriteFile(dir.File("route.gpx"), ReadFile(EXAMPLES_DIR "/ditchling-route.gpx"));
+    const std::string tool = row.program;
+    std::string program = tool == "cairnlog" ? CAIRNLOG_PATH : tool == "stileline" ? STILELINE_PATH : GPX2WAYFILE_PATH;
+    CliResult result = row.asNobody ? RunAsNobody(program, row.args, dir.path)
+                                    : RunCli(program, row.args, dir.path, row.sizeLimit);
     EXPECT_EQ(result.err, row.err);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.status, row.status);
@@ -117,8 +139,9 @@ TEST_P(Faults, OneMessageAndNothingAfterIt) {
         EXPECT_FALSE(ReadFile(dir.File(name)).empty()) << name << " must stay";
     }
     for (const std::string& name : Names(row.mustNotExist)) {
-        EXPECT_FALSE(FileExists(dir.File(name))) << name << " must not be made";
+        EXPECT_FALSE(FileExists(dir.File(name))) << name << " must not be made, or be removed";
     }
+    EXPECT_TRUE(FileExists("/dev/full"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Faults, testing::ValuesIn(kRows),

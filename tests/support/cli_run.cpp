@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 #include <ftw.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -41,7 +43,7 @@ ScratchDir::~ScratchDir() {
 }
 
 CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& workdir) {
+                 const std::string& workdir, long fileSizeLimit) {
     ScratchDir capture;
     std::string outPath = capture.File("stdout");
     std::string errPath = capture.File("stderr");
@@ -55,6 +57,11 @@ CliResult RunCli(const std::string& program, const std::vector<std::string>& arg
         ::dup2(in, 0);
         ::dup2(out, 1);
         ::dup2(err, 2);
+        if (fileSizeLimit > 0) {
+            struct rlimit limit;
+            limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(fileSizeLimit);
+            if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
+        }
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(program.c_str()));
         for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));

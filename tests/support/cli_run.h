@@ -23,9 +23,11 @@ struct ScratchDir {
 };
 
 // Runs program with args, its working directory set to workdir and its
-// standard input empty.
+// standard input empty. A fileSizeLimit above 0 caps, in bytes, every file
+// the program writes (RLIMIT_FSIZE, with SIGXFSZ ignored, so that a write
+// past it fails with EFBIG as on a full disk).
 CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& workdir);
+                 const std::string& workdir, long fileSizeLimit = 0);
 
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
