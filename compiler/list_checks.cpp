@@ -5,7 +5,6 @@
 #include <cstring>
 #include <vector>
 
-#include "large_block.h"
 
 namespace {
 
@@ -66,9 +65,7 @@ constexpr size_t kPartitions = size_t{1} << kPartitionBits;
 
 size_t PartitionOf(uint64_t hash) { return static_cast<size_t>(hash >> (64 - kPartitionBits)); }
 
-// The arrays that grow with the list lie on huge pages.
-using EntryList = std::vector<Entry, LargeBlockAllocator<Entry>>;
-using NextLinks = std::vector<int32_t, LargeBlockAllocator<int32_t>>;
+using NextLinks = std::vector<int32_t>;
 
 // For each waypoint, the index of the next one with an equal key, or kNone;
 // no links at all (an empty list) when every key is unique, the usual case.
@@ -79,7 +76,7 @@ NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
     std::vector<size_t> start(kPartitions + 1, 0);  // partition p holds entries start[p] .. start[p + 1]
     for (const Waypoint& waypoint : list) ++start[PartitionOf(Key::Hash(waypoint)) + 1];
     for (size_t p = 0; p < kPartitions; ++p) start[p + 1] += start[p];
-    EntryList entries(count);
+    std::vector<Entry> entries(count);
     std::vector<size_t> filled(start.begin(), start.end() - 1);
     for (size_t i = 0; i < count; ++i) {
         const uint64_t hash = Key::Hash(list[i]);

@@ -4,6 +4,8 @@
 
 namespace {
 
+// Latitude refinements at most: a handful settle every position on the earth;
+// the bound only ends a value that flips between two neighbouring doubles.
 constexpr int kMaxRefinements = 100;
 
 struct Cartesian {
@@ -33,70 +35,29 @@ Cartesian Helmert(const Cartesian& p, const HelmertParams& h) {
             h.tzM - ry * p.xM + rx * p.yM + scale * p.zM};
 }
 
-// The position on the target datum in cartesian coordinates, with its
-// distance from the polar axis.
-struct Shifted {
-    Cartesian p;
-    double pM;
-};
-
-Shifted Shift(double latDeg, double lonDeg, double heightM, const HelmertParams& helmert) {
-    const Cartesian wgs = ToCartesian(latDeg * kDegToRad, lonDeg * kDegToRad, heightM, kWgs84);
-    const Cartesian p = Helmert(wgs, helmert);
-    return {p, std::sqrt(p.xM * p.xM + p.yM * p.yM)};
-}
-
-// Back to geodetic on the target ellipsoid: the latitude is refined until it
-// no longer changes in the last bit. A value that flips between two
-// neighbouring doubles ends after the last refinement.
-struct Refinement {
-    double zM, pM;
-    double lat;         // the latest value
-    double nu;          // the prime vertical radius of the latest refinement
-    int rounds;
-    bool done;
-};
-
-Refinement StartRefinement(const Shifted& shifted, const Ellipsoid& target) {
-    const double e2 = EccentricitySquared(target);
-    return {shifted.p.zM, shifted.pM, std::atan2(shifted.p.zM, shifted.pM * (1.0 - e2)), target.aM, 0, false};
-}
-
-void Refine(Refinement& r, const Ellipsoid& target) {
-    const double e2 = EccentricitySquared(target);
-    const double sinLat = std::sin(r.lat);
-    r.nu = target.aM / std::sqrt(1.0 - e2 * sinLat * sinLat);
-    const double latNew = std::atan2(r.zM + e2 * r.nu * sinLat, r.pM);
-    r.done = latNew == r.lat || ++r.rounds == kMaxRefinements;
-    r.lat = latNew;
-}
-
-GeodeticPosition Finish(const Shifted& shifted, const Refinement& r) {
-    const double lon = std::atan2(shifted.p.yM, shifted.p.xM);
-    const double height = shifted.pM / std::cos(r.lat) - r.nu;
-    return {r.lat * kRadToDeg, lon * kRadToDeg, height};
-}
-
 }  // namespace
 
 GeodeticPosition TransformDatum(double latDeg, double lonDeg, double heightM,
                                 const HelmertParams& helmert, const Ellipsoid& target) {
-    const Shifted shifted = Shift(latDeg, lonDeg, heightM, helmert);
-    Refinement r = StartRefinement(shifted, target);
-    while (!r.done) Refine(r, target);
-    return Finish(shifted, r);
-}
+    const Cartesian wgs = ToCartesian(latDeg * kDegToRad, lonDeg * kDegToRad, heightM, kWgs84);
+    const Cartesian p = Helmert(wgs, helmert);
+    const double pM = std::sqrt(p.xM * p.xM + p.yM * p.yM);  // distance from the polar axis
 
-void TransformDatumPair(const double latDeg[2], const double lonDeg[2], const double heightM[2],
-                        const HelmertParams& helmert, const Ellipsoid& target, GeodeticPosition out[2]) {
-    const Shifted first = Shift(latDeg[0], lonDeg[0], heightM[0], helmert);
-    const Shifted second = Shift(latDeg[1], lonDeg[1], heightM[1], helmert);
-    Refinement r1 = StartRefinement(first, target);
-    Refinement r2 = StartRefinement(second, target);
-    while (!r1.done || !r2.done) {
-        if (!r1.done) Refine(r1, target);
-        if (!r2.done) Refine(r2, target);
+    // Back to geodetic on the target ellipsoid: the latitude is refined until
+    // it no longer changes in the last bit. A value that flips between two
+    // neighbouring doubles ends after the last refinement.
+    const double e2 = EccentricitySquared(target);
+    double lat = std::atan2(p.zM, pM * (1.0 - e2));
+    double nu = target.aM;  // the prime vertical radius of the latest refinement
+    for (int round = 0; round < kMaxRefinements; ++round) {
+        const double sinLat = std::sin(lat);
+        nu = target.aM / std::sqrt(1.0 - e2 * sinLat * sinLat);
+        const double latNew = std::atan2(p.zM + e2 * nu * sinLat, pM);
+        const bool settled = latNew == lat;
+        lat = latNew;
+        if (settled) break;
     }
-    out[0] = Finish(first, r1);
-    out[1] = Finish(second, r2);
+    const double lon = std::atan2(p.yM, p.xM);
+    const double height = pM / std::cos(lat) - nu;
+    return {lat * kRadToDeg, lon * kRadToDeg, height};
 }

@@ -16,9 +16,3 @@ struct GeodeticPosition {
 // target. Always succeeds.
 GeodeticPosition TransformDatum(double latDeg, double lonDeg, double heightM,
                                 const HelmertParams& helmert, const Ellipsoid& target);
-
-// Two TransformDatum calls in one, the very same doubles: the two latitude
-// refinements, each a chain of steps that wait on one another, interleave,
-// so that the processor works on one while the other waits.
-void TransformDatumPair(const double latDeg[2], const double lonDeg[2], const double heightM[2],
-                        const HelmertParams& helmert, const Ellipsoid& target, GeodeticPosition out[2]);
