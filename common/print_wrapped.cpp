@@ -8,11 +8,15 @@ constexpr int kFormFeed = 12;     // sets the line length
 constexpr int kVerticalTab = 11;  // sets the tab spacing
 constexpr int kBackspace = 8;     // starts the per-line prefix
 constexpr int kBufferSize = 256;  // line length is a signed byte, so lines stay below 128
+constexpr int kDefaultLineLen = 80;  // columns of a terminal
+constexpr int kDefaultTabLen = 8;    // columns between tab stops, as a terminal sets them
+constexpr int kShortestLineLen = 8;  // a narrower line would hold no word
+constexpr int kPrefixRoom = 12;      // columns a line keeps beyond its per-line prefix
 
 struct Printer {
     std::FILE* stream;
-    int LineLen = 80;
-    int TabLen = 8;
+    int LineLen = kDefaultLineLen;
+    int TabLen = kDefaultTabLen;
     const char* Special = "";
     char line[kBufferSize];
     int count = 0;
@@ -56,7 +60,7 @@ int PrintWrapped(std::FILE* stream, const char* const* table) {
             if (c == kFormFeed) {
                 if (p[1] != '\0') {
                     printer.LineLen = static_cast<signed char>(*++p);
-                    if (printer.LineLen < 8) printer.LineLen = 8;
+                    if (printer.LineLen < kShortestLineLen) printer.LineLen = kShortestLineLen;
                 }
             } else if (c == kVerticalTab) {
                 if (p[1] != '\0') {
@@ -65,7 +69,7 @@ int PrintWrapped(std::FILE* stream, const char* const* table) {
                 }
             } else if (c == kBackspace) {
                 printer.Special = p + 1;
-                if (static_cast<int>(std::strlen(printer.Special)) >= printer.LineLen - 12) {
+                if (static_cast<int>(std::strlen(printer.Special)) >= printer.LineLen - kPrefixRoom) {
                     std::fprintf(stderr, "Usage Error: (strlen(Special) >= (LineLen - 12)), aborting\n");
                     return 1;
                 }

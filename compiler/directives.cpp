@@ -60,15 +60,24 @@ struct NumberDirective {
 };
 
 const NumberDirective kNumberDirectives[] = {
-    {"DISTANCE_TWEAK", &Settings::DistanceTweak, 0.0, false, HUGE_VAL, "Oops, invalid distance conversion", false},
-    {"FIELDWIDTH_WP", &Settings::FieldWidthWp, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_WP", false},
-    {"FIELDWIDTH_GRID", &Settings::FieldWidthGrid, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_GRID", false},
-    {"FIELDWIDTH_ELEV", &Settings::FieldWidthElev, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_ELEV", false},
-    {"FIELDWIDTH_DESC", &Settings::FieldWidthDesc, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDWIDTH_DESC", false},
-    {"FIELDHEIGHT", &Settings::FieldHeight, kMinFieldInches, true, kMaxPageInches, "Oops, invalid FIELDHEIGHT", true},
-    {"GUTTER", &Settings::Gutter, 0.0, false, kMaxPageInches, "Oops, invalid GUTTER", false},
-    {"BORDERS", &Settings::Borders, 0.0, false, kMaxPageInches, "Oops, invalid BORDERS", true},
-    {"FONTSIZE", &Settings::FontSize, 0.0, false, kMaxFontPoints, "Oops, invalid FONTSIZE", false},
+    {"DISTANCE_TWEAK", &Settings::DistanceTweak, 0.0, false, HUGE_VAL,
+     "Oops, invalid distance conversion", false},
+    {"FIELDWIDTH_WP", &Settings::FieldWidthWp, kMinFieldInches, true, kMaxPageInches,
+     "Oops, invalid FIELDWIDTH_WP", false},
+    {"FIELDWIDTH_GRID", &Settings::FieldWidthGrid, kMinFieldInches, true, kMaxPageInches,
+     "Oops, invalid FIELDWIDTH_GRID", false},
+    {"FIELDWIDTH_ELEV", &Settings::FieldWidthElev, kMinFieldInches, true, kMaxPageInches,
+     "Oops, invalid FIELDWIDTH_ELEV", false},
+    {"FIELDWIDTH_DESC", &Settings::FieldWidthDesc, kMinFieldInches, true, kMaxPageInches,
+     "Oops, invalid FIELDWIDTH_DESC", false},
+    {"FIELDHEIGHT", &Settings::FieldHeight, kMinFieldInches, true, kMaxPageInches,
+     "Oops, invalid FIELDHEIGHT", true},
+    {"GUTTER", &Settings::Gutter, 0.0, false, kMaxPageInches,
+     "Oops, invalid GUTTER", false},
+    {"BORDERS", &Settings::Borders, 0.0, false, kMaxPageInches,
+     "Oops, invalid BORDERS", true},
+    {"FONTSIZE", &Settings::FontSize, 0.0, false, kMaxFontPoints,
+     "Oops, invalid FONTSIZE", false},
 };
 
 bool InBounds(const NumberDirective& directive, double value) {

@@ -11,7 +11,7 @@ constexpr const char* kPdfOption =
     "  -p[=f] - Output PDF guide to file 'f' or WayFileGuide.pdf if 'f' not given";
 constexpr const char* kReportOption =
     "  -r[=f] - Output tabbed report file 'f' or WayFileReport.txt if 'f' not given";
-constexpr const char* kVersion = "Version 1.6";
+constexpr const char* kVersion = "Version " CAIRNLOG_VERSION;  // the project's version, from CMake
 constexpr const char* kMaker = "Tessaron Engineering - https://www.tessaron.example";
 
 }  // namespace

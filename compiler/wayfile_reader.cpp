@@ -14,16 +14,18 @@
 
 namespace {
 
+constexpr int kNeededFields = 3;  // ID, Lat and Long: what every waypoint line gives
+
 // A line the decimal reading refuses may give its position with letters.
 // Reports the line's fault when it gives none that way either, and returns
-// the field count to go on with: 3 once a position was read.
+// the field count to go on with: kNeededFields once a position was read.
 int ReadLetteredPosition(const char* data, int count, double metresPerElevationUnit, WaypointFields& fields,
                          WayFileLine& at) {
     const char* position = SkipBlanks(SkipFields(data, 1));
     int written = 0;
     switch (ScanLetteredPosition(position, metresPerElevationUnit, fields, written)) {
         case kLetteredPositionRead:
-            return 3;
+            return kNeededFields;
         case kBadLetteredPosition:
             ReportLineFault(at, "Oops, can't read position %.*s in %s, line %d\n", written, position,
                             at.WayFilename, at.LineNo);
@@ -49,14 +51,14 @@ void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLi
 
     WaypointFields fields;
     int count = ScanWaypointFields(data, fields);
-    if (count < 3) count = ReadLetteredPosition(data, count, metresPerElevationUnit, fields, at);
+    if (count < kNeededFields) count = ReadLetteredPosition(data, count, metresPerElevationUnit, fields, at);
     size_t idLength = std::strlen(fields.Id);
     if (idLength > static_cast<size_t>(kWayIdMax)) {
         ReportLineFault(at, "Oops, ID longer than 31 characters in %s, line %d\n", wayFile, at.LineNo);
         idLength = kWayIdMax;
     }
     waypoint.WayID = KeepCString(waypoints.Texts, std::string_view(fields.Id, idLength));
-    if (count >= 3 && (!std::isfinite(fields.Lat) || !std::isfinite(fields.Long))) {
+    if (count >= kNeededFields && (!std::isfinite(fields.Lat) || !std::isfinite(fields.Long))) {
         ReportLineFault(at, "Oops, Lat or Long is not a finite number in %s, line %d\n", wayFile, at.LineNo);
     }
     waypoint.Lat = fields.Lat;

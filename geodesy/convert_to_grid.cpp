@@ -10,11 +10,14 @@
 
 namespace {
 
+constexpr double kLatLimitDeg = 90.0;    // the poles
+constexpr double kLongLimitDeg = 180.0;  // the antimeridian
+
 // Only a real WGS-84 position gets a grid reference. A latitude beyond the
 // poles would pass through the cartesian step as the mirrored point on the
 // far side of the earth and could land on the grid; NaN fails every test.
 bool IsWgs84Position(double latDeg, double lonDeg) {
-    return latDeg >= -90.0 && latDeg <= 90.0 && lonDeg >= -180.0 && lonDeg <= 180.0;
+    return latDeg >= -kLatLimitDeg && latDeg <= kLatLimitDeg && lonDeg >= -kLongLimitDeg && lonDeg <= kLongLimitDeg;
 }
 
 // Carries a waypoint's position, at its elevation in metres, to the grid and

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kLongDigitsMax = 24;  // a 64-bit long in decimal: 19 digits and a sign, with room
+
 // Pads digits (an optional sign, then the rest) out to width: blanks before
 // the sign, or zeros after it.
 char* PutPadded(char* out, const char* text, size_t length, int width, bool zeroPad) {
@@ -29,7 +31,7 @@ char* PutFixed(char* out, double value, int width, int precision, bool zeroPad) 
 }
 
 char* PutInteger(char* out, long value, int width, bool zeroPad) {
-    char text[24];
+    char text[kLongDigitsMax];
     const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
     return PutPadded(out, text, static_cast<size_t>(result.ptr - text), width, zeroPad);
 }

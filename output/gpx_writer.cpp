@@ -11,6 +11,8 @@ namespace {
 // The maker named in the metadata link; both texts are this project's own.
 constexpr const char* kMakerSite = "https://www.tessaron.example";
 constexpr const char* kMakerName = "Tessaron Engineering";
+// Decimals of a position, as in the bounds ("%.6f"): about 0.1 m.
+constexpr int kPositionPlaces = 6;
 
 int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
 
@@ -67,9 +69,9 @@ int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoin
     constexpr size_t kLineMax =
         3 * kFixedTextMax + kWayIdMax + 2 * kMaxEscapedChar * kDescMax + kSymNameMax + 128;
     char* out = PutText(LineRoom(batch, kLineMax), "<wpt lat=\"");
-    out = FormatFixed(out, waypoint.Lat, 6);
+    out = FormatFixed(out, waypoint.Lat, kPositionPlaces);
     out = PutText(out, "\" lon=\"");
-    out = FormatFixed(out, waypoint.Long, 6);
+    out = FormatFixed(out, waypoint.Long, kPositionPlaces);
     out = PutText(out, "\"><ele>");
     out = FormatFixed(out, waypoint.Elev * metresPerElevationUnit, 0);
     out = PutText(out, "</ele><name>");
