@@ -111,12 +111,7 @@ int PdfSetLineWidth(PdfWriter& pdf, double width) {
     return 0;
 }
 
-int PdfSetLineGray(PdfWriter& pdf, double gray) {
-    pdf.line.gray = PdfValidGray(gray);
-    pdf.line.grayWritten = 0;
-    pdf.line.rgbWritten = 1;
-    return 0;
-}
+int PdfSetLineGray(PdfWriter& pdf, double gray) { return PdfTakeGray(pdf.line, gray); }
 
 int PdfOutcode(const PdfWriter& pdf, double x, double y) {
     const PdfLineState& box = pdf.line;

@@ -34,12 +34,7 @@ int PdfSetTextAlign(PdfWriter& pdf, int align, double angle) {
     return 0;
 }
 
-int PdfSetTextGray(PdfWriter& pdf, double gray) {
-    pdf.text.gray = PdfValidGray(gray);
-    pdf.text.grayWritten = 0;
-    pdf.text.rgbWritten = 1;
-    return 0;
-}
+int PdfSetTextGray(PdfWriter& pdf, double gray) { return PdfTakeGray(pdf.text, gray); }
 
 double PdfTextWidth(const PdfWriter& pdf, const char* text) {
     int font = pdf.text.fontIndex;

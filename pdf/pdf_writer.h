@@ -73,6 +73,17 @@ struct PdfFooter {
 // value never gives an invalid operator.
 inline double PdfValidGray(double gray) { return gray >= 0 && gray <= 1 ? gray : 0; }
 
+// Takes a new grey for the text or the line state: the next drawing writes
+// it, and it stands in for the RGB colour, which then need not be written.
+// Returns 0, as the setters do.
+template <typename State>
+int PdfTakeGray(State& state, double gray) {
+    state.gray = PdfValidGray(gray);
+    state.grayWritten = 0;
+    state.rgbWritten = 1;
+    return 0;
+}
+
 struct PdfWriter {
     // Document state; PdfOpen sets all of it afresh.
     std::int32_t nextObject = 0;      // number the next recorded object gets
