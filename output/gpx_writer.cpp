@@ -22,14 +22,15 @@ constexpr size_t kMaxEscapedChar = 5;
 // A description may hold the three characters that XML text escapes; UTF-8
 // goes in as it is, the file saying it is UTF-8.
 char* PutEscapedText(char* out, std::string_view text) {
-    size_t plain = 0;  // start of the run of characters not yet copied
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char* entity = text[i] == '&' ? "&amp;" : text[i] == '<' ? "&lt;" : text[i] == '>' ? "&gt;" : nullptr;
-        if (!entity) continue;
-        out = PutText(PutText(out, text.substr(plain, i - plain)), entity);
-        plain = i + 1;
+    for (const char c : text) {
+        switch (c) {
+            case '&': out = PutText(out, "&amp;"); break;
+            case '<': out = PutText(out, "&lt;"); break;
+            case '>': out = PutText(out, "&gt;"); break;
+            default: *out++ = c;
+        }
     }
-    return PutText(out, text.substr(plain));
+    return out;
 }
 
 }  // namespace
@@ -77,9 +78,12 @@ int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoin
     out = PutText(out, "</ele><name>");
     out = PutText(out, waypoint.WayID);
     out = PutText(out, "</name><cmt>");
+    // Comment and description carry the same text: escaped once, copied.
+    char* const desc = out;
     out = PutEscapedText(out, waypoint.Desc);
+    const std::string_view escapedDesc(desc, static_cast<size_t>(out - desc));
     out = PutText(out, "</cmt><desc>");
-    out = PutEscapedText(out, waypoint.Desc);
+    out = PutText(out, escapedDesc);
     out = PutText(out, "</desc><sym>");
     out = PutText(out, SymbolFor(symbols, waypoint));
     out = PutText(out, "</sym></wpt>\r\n");
