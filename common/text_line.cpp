@@ -32,6 +32,10 @@ int DirectiveNameIs(const char* text, const char* name, const char* followers) {
     return std::strchr(followers, next) != nullptr ? 0 : 1;
 }
 
+int StartsWith(const char* text, const char* prefix) {
+    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
 const char* FindCharOrEnd(const char* text, int c) {
     while (*text && *text != static_cast<char>(c)) ++text;
     return text;

@@ -13,6 +13,9 @@ int FirstBadChar(const char* text);
 // after it is one of followers or the end of the text; non-zero otherwise.
 int DirectiveNameIs(const char* text, const char* name, const char* followers);
 
+// 1 when text begins with prefix, compared over the prefix's full length.
+int StartsWith(const char* text, const char* prefix);
+
 // Position of the first c in text, or of its terminating NUL.
 char* FindCharOrEnd(char* text, int c);
 const char* FindCharOrEnd(const char* text, int c);

@@ -6,7 +6,7 @@
 #include "help_text.h"
 #include "print_wrapped.h"
 #include "text_line.h"
-#include "utf8_prefix.h"
+#include "utf8_text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "guide_layout.h"
 #include "text_line.h"
-#include "utf8_prefix.h"
+#include "utf8_text.h"
 #include "waypoint.h"
 
 namespace {
@@ -31,10 +31,6 @@ constexpr const char* kEndOnly = "";             // NEW_COLUMN stands alone
 // Reports "<what>, line N in <WayFile>" and returns 1, the refused result.
 int Reject(WayFileLine& at, const char* what) {
     return ReportLineFault(at, "%s, line %d in %s\n", what, at.LineNo, at.WayFilename);
-}
-
-int StartsWith(const char* value, const char* keyword) {
-    return std::strncmp(value, keyword, std::strlen(keyword)) == 0;
 }
 
 // A "%d" read from the start of value; numbers beyond int's range are held

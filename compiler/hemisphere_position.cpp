@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "text_line.h"
+
 namespace {
 
 constexpr int kMaxParts = 3;               // degrees, minutes, seconds
@@ -26,8 +28,6 @@ struct Coordinate {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool StartsWith(const char* text, const char* prefix) { return std::strncmp(text, prefix, std::strlen(prefix)) == 0; }
-
 // Length of the sign that may follow the number of the given part, or 0.
 int SignLength(const char* p, int part) {
     switch (part) {
@@ -35,11 +35,6 @@ int SignLength(const char* p, int part) {
         case 1: return *p == '\'' ? 1 : StartsWith(p, kPrimeSign) ? 3 : 0;
         default: return *p == '"' ? 1 : StartsWith(p, kDoublePrime) ? 3 : 0;
     }
-}
-
-const char* SkipSpaces(const char* p) {
-    while (*p == ' ') ++p;
-    return p;
 }
 
 // Reads up to maxParts numbers at p, each ended by its sign, by blanks or by
@@ -70,7 +65,7 @@ int ReadParts(const char*& p, int maxParts, Coordinate& c) {
             c.marked = c.marked || std::strchr("'\"\xC2\xE2", *end) != nullptr;  // a sign out of place
             return 0;  // "56x", or the sign of another part
         }
-        q = SkipSpaces(p);
+        q = SkipBlanks(p);
     }
     return c.count > 0;
 }
@@ -95,7 +90,7 @@ char LetterAt(const char* p, const char* letters) {
 
 // A letter before its numbers: the letter, blanks, then a digit.
 bool LeadingLetter(const char* p, const char* letters) {
-    return LetterAt(p, letters) && IsDigit(*SkipSpaces(p + 1));
+    return LetterAt(p, letters) && IsDigit(*SkipBlanks(p + 1));
 }
 
 HemisphereScan Bad(const char* text, const char* at, int& usedChars) {
@@ -108,14 +103,14 @@ HemisphereScan Bad(const char* text, const char* at, int& usedChars) {
 HemisphereScan ScanLettersFirst(const char* text, Coordinate& lat, Coordinate& lon, char& latLetter,
                                 char& lonLetter, const char*& p) {
     latLetter = LetterAt(text, "NS");
-    p = SkipSpaces(text + 1);
+    p = SkipBlanks(text + 1);
     const int latRead = ReadParts(p, kMaxParts, lat);
-    const char* next = SkipSpaces(p);
+    const char* next = SkipBlanks(p);
     // "N 553 745" is the Irish square N: only an E or W makes it degrees.
     if (!LeadingLetter(next, "EW")) return lat.marked ? kBadHemispherePosition : kNotHemispherePosition;
     if (!latRead) return kBadHemispherePosition;
     lonLetter = LetterAt(next, "EW");
-    p = SkipSpaces(next + 1);
+    p = SkipBlanks(next + 1);
     if (!ReadParts(p, lat.count, lon) || lon.count != lat.count) return kBadHemispherePosition;
     return kHemispherePositionRead;
 }
@@ -124,13 +119,13 @@ HemisphereScan ScanLettersFirst(const char* text, Coordinate& lat, Coordinate& l
 HemisphereScan ScanLettersAfter(Coordinate& lat, Coordinate& lon, char& latLetter, char& lonLetter,
                                 const char*& p) {
     if (!ReadParts(p, kMaxParts, lat)) return kBadHemispherePosition;
-    p = SkipSpaces(p);
+    p = SkipBlanks(p);
     if (!(latLetter = LetterAt(p, "NS"))) return kBadHemispherePosition;
     ++p;
     if (*p != ' ') return kBadHemispherePosition;
-    p = SkipSpaces(p);
+    p = SkipBlanks(p);
     if (!ReadParts(p, lat.count, lon) || lon.count != lat.count) return kBadHemispherePosition;
-    p = SkipSpaces(p);
+    p = SkipBlanks(p);
     if (!(lonLetter = LetterAt(p, "EW"))) return kBadHemispherePosition;
     ++p;
     return kHemispherePositionRead;

@@ -1,6 +1,6 @@
 #include "gpx_text.h"
 
-#include "utf8_prefix.h"
+#include "utf8_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "fixed_format.h"
 #include "line_batch.h"
 #include "put_text.h"
-#include "utf8_prefix.h"
+#include "utf8_text.h"
 
 namespace {
 

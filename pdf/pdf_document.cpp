@@ -12,7 +12,7 @@
 #include "pdf_output.h"
 #include "pdf_page.h"
 #include "pdf_winansi.h"
-#include "utf8_prefix.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ void InfoText(char (&dest)[kInfoTextSize], const char* text) {
     }
     out += std::snprintf(out, 6, "<FEFF");
     for (const char* at = text; *at != '\0';) {
-        std::int32_t codePoint = PdfNextCodePoint(at);
-        if (codePoint == PDF_NOT_UTF8) codePoint = kReplacementCharacter;
+        std::int32_t codePoint = NextCodePoint(at);
+        if (codePoint == kNotUtf8) codePoint = kReplacementCharacter;
         if (codePoint >= kFirstSupplementary) {
             codePoint -= kFirstSupplementary;
             out += std::snprintf(out, 9, "%04X%04X", 0xD800 + (codePoint >> 10), 0xDC00 + (codePoint & 0x3FF));

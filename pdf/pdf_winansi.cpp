@@ -24,40 +24,7 @@ static_assert(sizeof kLatinExtendedABase - 1 == 0x80, "one base letter per code 
 // ỳ (U+1EF2, U+1EF3).
 constexpr char kWelshWBase[] = "WwWwWw";
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
 }  // namespace
-
-std::int32_t PdfNextCodePoint(const char*& text) {
-    const unsigned char* at = reinterpret_cast<const unsigned char*>(text);
-    const unsigned char lead = at[0];
-    int length = 0;
-    std::int32_t codePoint = 0, lowest = 0;  // lowest: refuses overlong forms
-    if (lead < 0x80) {
-        ++text;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, codePoint = lead & 0x1F, lowest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, codePoint = lead & 0x0F, lowest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, codePoint = lead & 0x07, lowest = 0x10000;
-    }
-    for (int i = 1; i < length; ++i) {
-        if (!IsContinuation(at[i])) {
-            length = 0;  // a missing continuation byte; the NUL stops here too
-            break;
-        }
-        codePoint = codePoint << 6 | (at[i] & 0x3F);
-    }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    if (length == 0 || codePoint < lowest || codePoint > 0x10FFFF || surrogate) {
-        ++text;
-        return PDF_NOT_UTF8;
-    }
-    text += length;
-    return codePoint;
-}
 
 unsigned char PdfWinAnsiCode(std::int32_t codePoint) {
     if (codePoint < 0) return kUndrawable;

@@ -9,18 +9,11 @@
 
 #include <cstdint>
 
-constexpr std::int32_t PDF_NOT_UTF8 = -1;  // PdfNextCodePoint: a byte outside valid UTF-8
-
-// Reads the character that starts at text and moves text past it. Returns
-// its code point, or PDF_NOT_UTF8 for a byte that begins no valid UTF-8
-// sequence (an overlong form, a surrogate, past U+10FFFF, a stray or
-// missing continuation byte); text then moves on by that one byte. text
-// must not be at its NUL.
-std::int32_t PdfNextCodePoint(const char*& text);
+#include "utf8_text.h"
 
 // The WinAnsi code that draws the code point: itself, its base letter, or
 // "?".
 unsigned char PdfWinAnsiCode(std::int32_t codePoint);
 
 // The next character of text as a WinAnsi code; text moves past it.
-inline unsigned char PdfNextWinAnsi(const char*& text) { return PdfWinAnsiCode(PdfNextCodePoint(text)); }
+inline unsigned char PdfNextWinAnsi(const char*& text) { return PdfWinAnsiCode(NextCodePoint(text)); }
