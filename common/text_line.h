@@ -13,6 +13,12 @@ int FirstBadChar(const char* text);
 // after it is one of followers or the end of the text; non-zero otherwise.
 int DirectiveNameIs(const char* text, const char* name, const char* followers);
 
+// An ASCII digit, whatever the locale.
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The upper-case letter of an ASCII lower-case letter; any other byte as it is.
+inline char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // 1 when text begins with prefix, compared over the prefix's full length.
 int StartsWith(const char* text, const char* prefix);
 

@@ -26,8 +26,6 @@ struct Coordinate {
     bool decimals = false;   // the last number read has a decimal part
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Length of the sign that may follow the number of the given part, or 0.
 int SignLength(const char* p, int part) {
     switch (part) {
@@ -79,8 +77,6 @@ double DegreesOf(const Coordinate& c, double maxDeg) {
     const double degrees = c.parts[0] + c.parts[1] / kMinutesPerDegree + c.parts[2] / kSecondsPerDegree;
     return degrees <= maxDeg ? degrees : -1.0;
 }
-
-char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The hemisphere letter at p, upper-cased, when it is one of letters.
 char LetterAt(const char* p, const char* letters) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-int IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // White space as "%s" and " " see it in the C locale, less the blank.
 int IsOtherSpace(char c) { return c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 

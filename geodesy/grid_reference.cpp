@@ -9,9 +9,7 @@ namespace {
 constexpr int kMaxHalfDigits = kGridRefMaxDigits / 2;
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 int SkipBlanksFrom(const char* text, int pos) { return static_cast<int>(SkipBlanks(text + pos) - text); }
 
