@@ -79,6 +79,8 @@ const FaultRow kRows[] = {
      "Can't open PDF file <walkGuide.pdf>, aborting\n", 1, "walk.gpx walkReport.txt", ""},
     {"TrackPathIsADirectory", "stileline", "mkdir day1.gpx", {"day1.txt"}, false,
      "can't open output file day1.gpx\n", 1, "", ""},
+    {"WayFilePathIsADirectory", "gpx2wayfile", "mkdir route.txt", {"-o", "route.txt", "route.gpx"}, false,
+     "Can't open WayFile route.txt for write\n", 1, "", ""},
 
     // An output folder that cannot be written.
     {"GpxInUnwritableFolder", "cairnlog", "mkdir ro && chmod 555 ro", {"-g=ro/walk.gpx", "walk.txt"}, true,
@@ -89,6 +91,8 @@ const FaultRow kRows[] = {
      "Can't open PDF file <ro/guide.pdf>, aborting\n", 1, "", "ro/guide.pdf"},
     {"TrackInUnwritableFolder", "stileline", "mkdir ro && cp day1.txt ro/ && chmod 555 ro", {"ro/day1.txt"}, true,
      "can't open output file ro/day1.gpx\n", 1, "", "ro/day1.gpx"},
+    {"WayFileInUnwritableFolder", "gpx2wayfile", "mkdir ro && chmod 555 ro", {"-o", "ro/route.txt", "route.gpx"},
+     true, "Can't open WayFile ro/route.txt for write\n", 1, "", "ro/route.txt"},
 
     // Inputs that are directories or cannot be read: nothing is written.
     {"WayFileIsADirectory", "cairnlog", "mkdir walk.d", {"-g", "-r", "-p", "walk.d"}, false,
@@ -99,6 +103,10 @@ const FaultRow kRows[] = {
      "can't open WSG84 TrackDataFilename day2.txt\n", 1, "", "day2.gpx"},
     {"TrackFileUnreadable", "stileline", "chmod 000 day1.txt", {"day1.txt"}, true,
      "can't open WSG84 TrackDataFilename day1.txt\n", 1, "", "day1.gpx"},
+    {"GpxFileIsADirectory", "gpx2wayfile", "mkdir day.gpx", {"-o", "day.txt", "day.gpx"}, false,
+     "can't open GPX file day.gpx\n", 1, "", "day.txt"},
+    {"GpxFileUnreadable", "gpx2wayfile", "echo '<gpx/>' > locked.gpx && chmod 000 locked.gpx",
+     {"-o", "locked.txt", "locked.gpx"}, true, "can't open GPX file locked.gpx\n", 1, "", "locked.txt"},
 };
 
 std::vector<std::string> Names(const char* list) {
