@@ -1,16 +1,16 @@
 #include "gpx_text.h"
 
+#include <cstdint>
+
 #include "utf8_text.h"
 
 namespace {
 
 bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F in UTF-8.
-bool IsC1Control(const std::string_view text, size_t at) {
-    return static_cast<unsigned char>(text[at]) == 0xC2 && at + 1 < text.size() &&
-           static_cast<unsigned char>(text[at + 1]) >= 0x80 && static_cast<unsigned char>(text[at + 1]) <= 0x9F;
-}
+// C0 controls, DEL and the C1 controls U+0080 to U+009F; a byte outside
+// valid UTF-8 goes with them, though expat hands over none.
+bool IsControl(std::int32_t code) { return code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F); }
 
 void TrimTrailingBlank(std::string& text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -28,18 +28,17 @@ void AppendCollapsed(std::string& text, const char* data, size_t length) {
     }
 }
 
-std::string WayFileText(std::string_view text, size_t maxBytes) {
+std::string WayFileText(const std::string& text, size_t maxBytes) {
     std::string clean;
-    for (size_t i = 0; i < text.size(); ++i) {
-        unsigned char byte = static_cast<unsigned char>(text[i]);
-        if (IsC1Control(text, i)) {
-            ++i;
-        } else if (byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r') {
+    for (const char* next = text.c_str(); *next;) {
+        const char* start = next;
+        std::int32_t code = NextCodePoint(next);
+        if (code < 0x80 && IsXmlSpace(static_cast<char>(code))) {
             if (!clean.empty() && clean.back() != ' ') clean += ' ';
-        } else if (byte < 0x20 || byte == 0x7F) {
-            // dropped
-        } else {
-            clean += byte == '|' ? '/' : static_cast<char>(byte);
+        } else if (code == '|') {
+            clean += '/';
+        } else if (!IsControl(code)) {
+            clean.append(start, next);
         }
     }
     clean.resize(Utf8PrefixLength(clean.c_str(), maxBytes));

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 constexpr size_t kRawTextMax = 4096;  // bytes kept of one element's text; far more than a line holds
 
@@ -18,7 +17,7 @@ void AppendCollapsed(std::string& text, const char* data, size_t length);
 // "|", which starts a WayFile comment, written as "/", runs of blanks as one
 // blank, no blank at either end, cut at a character boundary to at most
 // maxBytes.
-std::string WayFileText(std::string_view text, size_t maxBytes);
+std::string WayFileText(const std::string& text, size_t maxBytes);
 
 // The text of a point: its name, then its description (or, without one,
 // its comment) after " - " when that adds anything; each already cleaned.
