@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "gpx_text.h"
+#include "text_line.h"
 
 namespace {
 
@@ -138,11 +139,7 @@ void StartPoint(ReadState& state, const char* element, const char** attributes) 
 // A GPS symbol name that cairnlog takes in #SYM: printable ASCII without
 // & < >, at most kSymbolBytes.
 bool FitsSymbol(const std::string& sym) {
-    if (sym.empty() || sym.size() > kSymbolBytes) return false;
-    for (char c : sym) {
-        if (c < 32 || c > 126 || c == '&' || c == '<' || c == '>') return false;
-    }
-    return true;
+    return !sym.empty() && sym.size() <= kSymbolBytes && FirstBadChar(sym.c_str()) == 0;
 }
 
 void EndPoint(ReadState& state, ElementKind kind) {
