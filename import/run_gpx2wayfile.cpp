@@ -1,7 +1,6 @@
 #include "run_gpx2wayfile.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
