@@ -64,7 +64,7 @@ int WriteGuide(const WaypointList& list, const Settings& settings, const FileNam
         error = PdfClose(pdf);  // the document's first failure, if any
     }
     if (error != PDF_OK) {
-        std::fputs(PdfErrorMessage(pdf, error).c_str(), stderr);
+        std::fputs(PdfErrorMessage(error, pdf.failure.size, pdf.path).c_str(), stderr);
         return 1;
     }
     return 0;

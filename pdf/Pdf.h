@@ -5,7 +5,7 @@
 //     PdfWriter pdf;                       // no document open
 //     PdfError error = PdfOpen(pdf, "walkGuide.pdf", nullptr, author, "cairnlog",
 //                              nullptr, nullptr, capacity, 612, 792);
-//     if (error != PDF_OK) { fputs(PdfErrorMessage(pdf, error).c_str(), stderr); return 1; }
+//     if (error != PDF_OK) { fputs(PdfErrorMessage(error, pdf.failure.size, pdf.path).c_str(), stderr); return 1; }
 //     PdfSetFont(pdf, "Helvetica", 6);     // every page selects its font,
 //     PdfSetTextAlign(pdf, PDF_ALIGN_CENTER | PDF_VALIGN_BASELINE, 0);
 //     PdfSetTextGray(pdf, 0);              // text grey and line style afresh
@@ -14,7 +14,7 @@
 //     PdfMoveTo(pdf, 10, 10); PdfLineTo(pdf, 10, 100); PdfStroke(pdf);
 //     PdfShowPage(pdf, 1);                 // stops at the document's failure
 //     error = PdfClose(pdf);               // closes the file; removes it if failed
-//     if (error != PDF_OK) { fputs(PdfErrorMessage(pdf, error).c_str(), stderr); return 1; }
+//     if (error != PDF_OK) { fputs(PdfErrorMessage(error, pdf.failure.size, pdf.path).c_str(), stderr); return 1; }
 //
 // Failures are values (pdf_errors.h): the writer prints nothing and never
 // ends the program. A document keeps its first failure (a refused write,

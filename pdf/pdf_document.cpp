@@ -7,6 +7,7 @@
 
 #include "output_file.h"
 #include "pdf_errors.h"
+#include "pdf_fonts.h"
 #include "pdf_format.h"
 #include "pdf_objects.h"
 #include "pdf_output.h"
@@ -90,7 +91,7 @@ void ResetWriter(PdfWriter& pdf) {
 void ReleaseStorage(PdfWriter& pdf) {
     std::free(pdf.content);
     std::free(pdf.scratch);
-    PdfReleaseObjectTable(pdf);
+    PdfReleaseObjectTable(pdf.objects);
     pdf.file = nullptr;
     pdf.content = nullptr;
     pdf.scratch = nullptr;
@@ -99,9 +100,20 @@ void ReleaseStorage(PdfWriter& pdf) {
 
 // Records an object whose text needs only its own number.
 std::int32_t WriteFixedObject(PdfWriter& pdf, PdfObjectKind kind, const char* format) {
-    std::int32_t number = PdfRecordObject(pdf, kind);
+    std::int32_t number = PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, kind);
     if (number != 0) PdfPrint(pdf, format, number);
     return number;
+}
+
+// "xref", the entry count and one 20-byte line per object.
+void WriteCrossReference(PdfWriter& pdf) {
+    const PdfObjectTable& objects = pdf.objects;
+    PdfPrint(pdf, "xref\r\n0 %d\r\n", objects.nextNumber);
+    for (std::int32_t i = 0; i < objects.nextNumber; ++i) {
+        const PdfObjectEntry& entry = objects.entries[i];
+        PdfPrint(pdf, "%010lu %05u %c\r\n", static_cast<unsigned long>(entry.offset),
+                 static_cast<unsigned>(entry.generation & 0xFFFF), entry.inUse);
+    }
 }
 
 void WriteTrailer(PdfWriter& pdf, std::int32_t catalog, std::int32_t info, std::uint64_t xref) {
@@ -109,7 +121,7 @@ void WriteTrailer(PdfWriter& pdf, std::int32_t catalog, std::int32_t info, std::
     PdfPrint(pdf,
              "trailer\r\n<<\r\n/Size %d\r\n/Root %d 0 R\r\n/Info %d 0 R\r\n"
              "/ID [<%8lX%8lx%8lx%8lx><%8lX%8lx%8lx%8lx>]\r\n>>\r\nstartxref\r\n%lu\r\n%%%%EOF\r\n",
-             pdf.nextObject, catalog, info, static_cast<unsigned long>(w[0]),
+             pdf.objects.nextNumber, catalog, info, static_cast<unsigned long>(w[0]),
              static_cast<unsigned long>(w[1]), static_cast<unsigned long>(w[2]),
              static_cast<unsigned long>(w[3]), static_cast<unsigned long>(w[0]),
              static_cast<unsigned long>(w[1]), static_cast<unsigned long>(w[2]),
@@ -130,12 +142,12 @@ PdfError PdfOpen(PdfWriter& pdf, const char* path, const char* title, const char
     // The buffers come first, so that a run out of memory leaves no file.
     pdf.contentCapacity = static_cast<std::size_t>(capacity);
     pdf.content = static_cast<char*>(std::malloc(pdf.contentCapacity + PDF_CONTENT_MARGIN));
-    if (pdf.content == nullptr) return PdfFail(pdf, PDF_ERROR_CONTENT_MEMORY, pdf.contentCapacity);
-    if (PdfStartObjectTable(pdf) == 0) pdf.file = std::fopen(path, "wb");
+    if (pdf.content == nullptr) return PdfFail(pdf.failure, PDF_ERROR_CONTENT_MEMORY, pdf.contentCapacity);
+    if (PdfStartObjectTable(pdf.objects, pdf.failure) == 0) pdf.file = std::fopen(path, "wb");
     if (pdf.file == nullptr) {
-        PdfFail(pdf, PDF_ERROR_CREATE);  // unless memory ran out first
+        PdfFail(pdf.failure, PDF_ERROR_CREATE);  // unless memory ran out first
         ReleaseStorage(pdf);
-        return pdf.error;
+        return pdf.failure.error;
     }
 
     CopyInfo(pdf.title, title, path);
@@ -168,7 +180,8 @@ std::int32_t PdfWriteFonts(PdfWriter& pdf) {
     std::int32_t last = 0;
     for (std::int32_t index = 0; index < PDF_FONT_COUNT; ++index) {
         if (!pdf.fontUsed[index]) continue;
-        std::int32_t number = PdfRecordObject(pdf, PDF_KIND_FONT, index);
+        std::int32_t number =
+            PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, PDF_KIND_FONT, index);
         if (number == 0) return 0;
         // Readers draw codes above ASCII in the fonts' own encoding unless
         // told otherwise; a document of plain ASCII needs no word about it.
@@ -196,20 +209,20 @@ std::int32_t PdfWriteHalftone(PdfWriter& pdf) {
 }
 
 std::int32_t PdfWriteResources(PdfWriter& pdf) {
-    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_RESOURCES);
+    std::int32_t number = PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, PDF_KIND_RESOURCES);
     if (number == 0) return 0;
     PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/ProcSet [/PDF /Text ]\r\n/Font <<\r\n", number);
     for (std::int32_t i = 0; i < number; ++i) {
-        if (pdf.objects[i].kind == PDF_KIND_FONT)
-            PdfPrint(pdf, "%s %d 0 R\r\n", kPdfFonts[pdf.objects[i].fontIndex].resourceName, i);
+        if (pdf.objects.entries[i].kind == PDF_KIND_FONT)
+            PdfPrint(pdf, "%s %d 0 R\r\n", kPdfFonts[pdf.objects.entries[i].fontIndex].resourceName, i);
     }
     PdfPrint(pdf, ">>\r\n/ExtGState <<\r\n/GS1 %d 0 R\r\n>>\r\n>>\r\nendobj\r\n",
-             PdfFirstObjectOfKind(pdf, PDF_KIND_EXTGSTATE));
+             PdfFirstObjectOfKind(pdf.objects, PDF_KIND_EXTGSTATE));
     return number;
 }
 
 std::int32_t PdfWriteInfo(PdfWriter& pdf) {
-    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_INFO);
+    std::int32_t number = PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, PDF_KIND_INFO);
     if (number == 0) return 0;
     char title[kInfoTextSize], author[kInfoTextSize], creator[kInfoTextSize], producer[kInfoTextSize];
     InfoText(title, pdf.title);
@@ -225,29 +238,29 @@ std::int32_t PdfWriteInfo(PdfWriter& pdf) {
 
 std::int32_t PdfWritePageTree(PdfWriter& pdf, std::int32_t resources) {
     // The Pages object is numbered before its pages but written after them.
-    std::int32_t pages = PdfRecordObject(pdf, PDF_KIND_PAGES);
+    std::int32_t pages = PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, PDF_KIND_PAGES);
     if (pages == 0) return 0;
     std::int32_t count = 0;
-    for (std::int32_t i = 0; i < pdf.nextObject; ++i) {
-        if (pdf.objects[i].kind != PDF_KIND_CONTENT) continue;
-        std::int32_t page = PdfRecordObject(pdf, PDF_KIND_PAGE);
+    for (std::int32_t i = 0; i < pdf.objects.nextNumber; ++i) {
+        if (pdf.objects.entries[i].kind != PDF_KIND_CONTENT) continue;
+        std::int32_t page = PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, PDF_KIND_PAGE);
         PdfPrint(pdf,
                  "%d 0 obj\r\n<<\r\n/Type /Page\r\n/Parent %d 0 R\r\n/Resources %d 0 R\r\n"
                  "/Contents %d 0 R\r\n>>\r\nendobj\r\n",
                  page, pages, resources, i);
         ++count;
     }
-    pdf.objects[pages].offset = pdf.fileOffset;
+    pdf.objects.entries[pages].offset = pdf.fileOffset;
     PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/Type /Pages\r\n/Kids [\r\n", pages);
-    for (std::int32_t i = 0; i < pdf.nextObject; ++i)
-        if (pdf.objects[i].kind == PDF_KIND_PAGE) PdfPrint(pdf, " %d 0 R\r\n", i);
+    for (std::int32_t i = 0; i < pdf.objects.nextNumber; ++i)
+        if (pdf.objects.entries[i].kind == PDF_KIND_PAGE) PdfPrint(pdf, " %d 0 R\r\n", i);
     PdfPrint(pdf, " ]\r\n/Count %d\r\n/MediaBox [0 0 %d %d]\r\n>>\r\nendobj\r\n", count,
              pdf.pageWidth, pdf.pageHeight);
     return pages;
 }
 
 std::int32_t PdfWriteCatalog(PdfWriter& pdf, std::int32_t pages) {
-    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_CATALOG);
+    std::int32_t number = PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, PDF_KIND_CATALOG);
     if (number == 0) return 0;
     PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/Type /Catalog\r\n/Pages %d 0 R\r\n>>\r\nendobj\r\n", number,
              pages);
@@ -257,7 +270,7 @@ std::int32_t PdfWriteCatalog(PdfWriter& pdf, std::int32_t pages) {
 PdfError PdfClose(PdfWriter& pdf) {
     if (pdf.file == nullptr) return PDF_OK;
     // After a failure only the file is let go: the document cannot be whole.
-    if (pdf.error == PDF_OK) {
+    if (pdf.failure.error == PDF_OK) {
         PdfWriteFonts(pdf);
         PdfWriteExtGState(pdf);
         PdfWriteHalftone(pdf);
@@ -266,11 +279,12 @@ PdfError PdfClose(PdfWriter& pdf) {
         std::int32_t pages = PdfWritePageTree(pdf, resources);
         std::int32_t catalog = PdfWriteCatalog(pdf, pages);
         std::uint64_t xref = pdf.fileOffset;
-        PdfWriteCrossReference(pdf);
+        WriteCrossReference(pdf);
         WriteTrailer(pdf, catalog, info, xref);
     }
     // A document that failed is removed with its file: it cannot be whole.
-    if (FinishOutputFile(pdf.file, pdf.path, pdf.error != PDF_OK) != 0) PdfFail(pdf, PDF_ERROR_WRITE);
+    if (FinishOutputFile(pdf.file, pdf.path, pdf.failure.error != PDF_OK) != 0)
+        PdfFail(pdf.failure, PDF_ERROR_WRITE);
     ReleaseStorage(pdf);
-    return pdf.error;
+    return pdf.failure.error;
 }

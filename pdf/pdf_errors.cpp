@@ -1,10 +1,13 @@
 #include "pdf_errors.h"
 
 #include <cstdio>
-
-#include "pdf_writer.h"
+#include <cstring>
 
 namespace {
+
+// Room for the longest message text besides its path: a 20-digit size, and
+// the NUL.
+constexpr std::size_t kLongestMessage = 96;
 
 // Each failure's message. A "%s" takes the path of the last PdfOpen; a
 // "%lX" or "%lu" the size that a failed allocation asked for.
@@ -27,19 +30,22 @@ const char* MessageFormat(PdfError error) {
 
 }  // namespace
 
-PdfError PdfFail(PdfWriter& pdf, PdfError error, std::uint64_t size) {
-    if (pdf.error == PDF_OK) {
-        pdf.error = error;
-        pdf.errorSize = size;
+PdfError PdfFail(PdfFailure& failure, PdfError error, std::uint64_t size) {
+    if (failure.error == PDF_OK) {
+        failure.error = error;
+        failure.size = size;
     }
     return error;
 }
 
-std::string PdfErrorMessage(const PdfWriter& pdf, PdfError error) {
-    char message[PDF_PATH_SIZE + 64];  // the path and the longest text around it
+std::string PdfErrorMessage(PdfError error, std::uint64_t size, const char* path) {
+    if (path == nullptr) path = "";
+    std::string message(std::strlen(path) + kLongestMessage, '\0');
+    int length;
     if (error == PDF_ERROR_CREATE || error == PDF_ERROR_WRITE)
-        std::snprintf(message, sizeof message, MessageFormat(error), pdf.path);
+        length = std::snprintf(&message[0], message.size(), MessageFormat(error), path);
     else
-        std::snprintf(message, sizeof message, MessageFormat(error), static_cast<unsigned long>(pdf.errorSize));
+        length = std::snprintf(&message[0], message.size(), MessageFormat(error), static_cast<unsigned long>(size));
+    message.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return message;
 }

@@ -1,13 +1,11 @@
 // The writer's failures as values: each operation that can fail returns a
-// PdfError, the document keeps its first failure, and the caller prints the
-// one message that PdfErrorMessage gives. Nothing in the writer prints or
-// ends the program.
+// PdfError, the document keeps its first failure in a PdfFailure, and the
+// caller prints the one message that PdfErrorMessage gives. Nothing in the
+// writer prints or ends the program.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-struct PdfWriter;
 
 enum PdfError : std::int32_t {
     PDF_OK = 0,
@@ -23,10 +21,16 @@ enum PdfError : std::int32_t {
     PDF_ERROR_WRITE,               // the file refused any other write, or its close
 };
 
-// Records error as the open document's failure unless it has one already,
-// with size (bytes or entries) for the message. Returns error.
-PdfError PdfFail(PdfWriter& pdf, PdfError error, std::uint64_t size = 0);
+// A document's first failure; once set, it stops all output.
+struct PdfFailure {
+    PdfError error = PDF_OK;
+    std::uint64_t size = 0;  // bytes or entries a failed allocation asked for
+};
 
-// The one-line message for error, ending in a line feed, naming the path
-// of the last PdfOpen and the size of a failed allocation.
-std::string PdfErrorMessage(const PdfWriter& pdf, PdfError error);
+// Records error as the document's failure unless it has one already, with
+// size (bytes or entries) for the message. Returns error.
+PdfError PdfFail(PdfFailure& failure, PdfError error, std::uint64_t size = 0);
+
+// The one-line message for error, ending in a line feed, naming path (the
+// file of the last PdfOpen) or size (what a failed allocation asked for).
+std::string PdfErrorMessage(PdfError error, std::uint64_t size, const char* path);

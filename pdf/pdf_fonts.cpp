@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "font_widths.h"
-#include "pdf_writer.h"
 
 const PdfFontEntry kPdfFonts[PDF_FONT_COUNT] = {
     {"/F0", "always-invalid", nullptr},
@@ -21,13 +20,13 @@ const PdfFontEntry kPdfFonts[PDF_FONT_COUNT] = {
     {"/F12", "Courier-BoldOblique", kCourierBoldObliqueWidths},
 };
 
-int PdfFindFont(PdfWriter& pdf, const char* name) {
+int PdfFindFont(std::int32_t (&fontUsed)[PDF_FONT_COUNT], const char* name) {
     if (name == nullptr) return 0;
     // Entry 0 has no metrics: matching its placeholder name would put a
     // Font object for a font that does not exist into the document.
     for (int index = 1; index < PDF_FONT_COUNT; ++index) {
         if (std::strcmp(kPdfFonts[index].baseFontName, name) == 0) {
-            pdf.fontUsed[index] = 1;
+            fontUsed[index] = 1;
             return index;
         }
     }

@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-struct PdfWriter;
-
 constexpr int PDF_FONT_COUNT = 13;  // entry 0 (no font) and the twelve fonts
 
 struct PdfFontEntry {
@@ -18,7 +16,7 @@ struct PdfFontEntry {
 extern const PdfFontEntry kPdfFonts[PDF_FONT_COUNT];
 
 // Returns the index of the font whose base name equals name exactly (case
-// matters) and marks it used in the open document, so that PdfClose writes
-// its Font object. Returns 0, marking nothing, for any other name; the
-// no-font entry itself is never matched.
-int PdfFindFont(PdfWriter& pdf, const char* name);
+// matters) and marks it in fontUsed, the document's fonts, so that PdfClose
+// writes its Font object. Returns 0, marking nothing, for any other name;
+// the no-font entry itself is never matched.
+int PdfFindFont(std::int32_t (&fontUsed)[PDF_FONT_COUNT], const char* name);

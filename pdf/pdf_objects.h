@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-struct PdfWriter;
+#include "pdf_errors.h"
 
 enum PdfObjectKind : std::int32_t {
     PDF_KIND_FREE = 0,
@@ -31,21 +31,26 @@ struct PdfObjectEntry {
     char inUse = 0;                // 'f' for object 0, 'n' for the others
 };
 
+// The table of one document; a value-initialised table is not started.
+struct PdfObjectTable {
+    PdfObjectEntry* entries = nullptr;  // null until started and once released
+    std::int32_t capacity = 0;          // entries allocated; grows as needed
+    std::int32_t nextNumber = 0;        // number the next recorded object gets
+};
+
 // Starts the table of a new document: entry 0, the head of the free list,
 // and object number 1 next. Returns 0, or 1 when memory runs out (the
-// failure is recorded in pdf).
-int PdfStartObjectTable(PdfWriter& pdf);
+// failure is recorded).
+int PdfStartObjectTable(PdfObjectTable& table, PdfFailure& failure);
 
-// Frees the table.
-void PdfReleaseObjectTable(PdfWriter& pdf);
+// Frees the table, leaving it not started.
+void PdfReleaseObjectTable(PdfObjectTable& table);
 
-// Gives the next object number to an object of the given kind, recording
-// the file position where its text starts. Returns the number, or 0 when no
-// document is open or the table cannot grow (the failure is recorded).
-std::int32_t PdfRecordObject(PdfWriter& pdf, PdfObjectKind kind, std::int32_t fontIndex = 0);
+// Gives the next object number to an object of the given kind whose text
+// starts offset bytes into the file. Returns the number, or 0 when the
+// table is not started or cannot grow (the failure is recorded).
+std::int32_t PdfRecordObject(PdfObjectTable& table, PdfFailure& failure, std::uint64_t offset,
+                             PdfObjectKind kind, std::int32_t fontIndex = 0);
 
 // The lowest object number of that kind, or 0 when there is none.
-std::int32_t PdfFirstObjectOfKind(const PdfWriter& pdf, PdfObjectKind kind);
-
-// Writes "xref", the entry count and one 20-byte line per object.
-void PdfWriteCrossReference(PdfWriter& pdf);
+std::int32_t PdfFirstObjectOfKind(const PdfObjectTable& table, PdfObjectKind kind);

@@ -8,17 +8,17 @@
 #include "pdf_format.h"
 
 int PdfReserveContent(PdfWriter& pdf, std::size_t need) {
-    if (pdf.content == nullptr || pdf.error != PDF_OK) return 1;  // nothing more is drawn
+    if (pdf.content == nullptr || pdf.failure.error != PDF_OK) return 1;  // nothing more is drawn
     if (pdf.contentLength + need <= pdf.contentCapacity) return 0;
     if (pdf.contentLength + need > PDF_CONTENT_LIMIT) {
-        PdfFail(pdf, PDF_ERROR_CONTENT_OVERFLOW);
+        PdfFail(pdf.failure, PDF_ERROR_CONTENT_OVERFLOW);
         return 1;
     }
     std::size_t capacity = pdf.contentCapacity;
     while (capacity < pdf.contentLength + need) capacity *= 2;
     void* grown = std::realloc(pdf.content, capacity + PDF_CONTENT_MARGIN);
     if (grown == nullptr) {
-        PdfFail(pdf, PDF_ERROR_CONTENT_MEMORY, capacity);
+        PdfFail(pdf.failure, PDF_ERROR_CONTENT_MEMORY, capacity);
         return 1;
     }
     pdf.content = static_cast<char*>(grown);
@@ -36,7 +36,7 @@ void PdfEmit(PdfWriter& pdf, const char* format, ...) {
 }
 
 void PdfPrint(PdfWriter& pdf, const char* format, ...) {
-    if (pdf.error != PDF_OK) return;
+    if (pdf.failure.error != PDF_OK) return;
     std::va_list args;
     va_start(args, format);
     int count = std::vfprintf(pdf.file, format, args);

@@ -6,6 +6,7 @@
 #include <zlib.h>
 
 #include "pdf_errors.h"
+#include "pdf_fonts.h"
 #include "pdf_format.h"
 #include "pdf_objects.h"
 #include "pdf_output.h"
@@ -50,14 +51,14 @@ PdfError Compress(PdfWriter& pdf, std::size_t& compressedLength) {
     std::size_t bound = compressBound(length);
     if (pdf.scratchSize < bound) {
         void* grown = std::realloc(pdf.scratch, bound);
-        if (grown == nullptr) return PdfFail(pdf, PDF_ERROR_SCRATCH_MEMORY, bound);
+        if (grown == nullptr) return PdfFail(pdf.failure, PDF_ERROR_SCRATCH_MEMORY, bound);
         pdf.scratch = static_cast<unsigned char*>(grown);
         pdf.scratchSize = bound;
     }
     uLongf compressed = static_cast<uLongf>(pdf.scratchSize);
     if (compress2(pdf.scratch, &compressed, reinterpret_cast<const Bytef*>(pdf.content), length,
                   Z_DEFAULT_COMPRESSION) != Z_OK)
-        return PdfFail(pdf, PDF_ERROR_COMPRESS);
+        return PdfFail(pdf.failure, PDF_ERROR_COMPRESS);
     compressedLength = compressed;
     return PDF_OK;
 }
@@ -66,26 +67,27 @@ PdfError Compress(PdfWriter& pdf, std::size_t& compressedLength) {
 
 PdfError PdfShowPage(PdfWriter& pdf, int flate) {
     if (pdf.file == nullptr) return PDF_ERROR_NOT_OPEN;
-    if (pdf.error != PDF_OK) return pdf.error;
+    if (pdf.failure.error != PDF_OK) return pdf.failure.error;
     DrawFooter(pdf);
-    if (pdf.error != PDF_OK) return pdf.error;
+    if (pdf.failure.error != PDF_OK) return pdf.failure.error;
 
     const void* data = pdf.content;
     std::size_t length = pdf.contentLength;
     const char* filter = "";
     if (flate == 1) {
-        if (Compress(pdf, length) != PDF_OK) return pdf.error;
+        if (Compress(pdf, length) != PDF_OK) return pdf.failure.error;
         data = pdf.scratch;
         filter = "/Filter /FlateDecode\r\n";
     }
-    std::int32_t number = PdfRecordObject(pdf, PDF_KIND_CONTENT);
+    std::int32_t number = PdfRecordObject(pdf.objects, pdf.failure, pdf.fileOffset, PDF_KIND_CONTENT);
     PdfPrint(pdf, "%d 0 obj\r\n<<\r\n/Length %lu\r\n%s>>\r\nstream\r\n", number,
              static_cast<unsigned long>(length), filter);
-    if (pdf.error == PDF_OK && PdfWriteBlock(pdf, data, length) != 0) PdfFail(pdf, PDF_ERROR_CONTENT_WRITE);
+    if (pdf.failure.error == PDF_OK && PdfWriteBlock(pdf, data, length) != 0)
+        PdfFail(pdf.failure, PDF_ERROR_CONTENT_WRITE);
     PdfPrint(pdf, "endstream\r\nendobj\r\n");
-    if (std::ferror(pdf.file)) PdfFail(pdf, PDF_ERROR_WRITE);
-    if (pdf.error == PDF_OK) PdfResetPage(pdf);
-    return pdf.error;
+    if (std::ferror(pdf.file)) PdfFail(pdf.failure, PDF_ERROR_WRITE);
+    if (pdf.failure.error == PDF_OK) PdfResetPage(pdf);
+    return pdf.failure.error;
 }
 
 void PdfResetPage(PdfWriter& pdf) {
@@ -124,6 +126,6 @@ void PdfSetFooter(PdfWriter& pdf, const char* text) {
 }
 
 void PdfSetFooterFont(PdfWriter& pdf, const char* name, int size) {
-    pdf.footer.fontIndex = PdfFindFont(pdf, name);
+    pdf.footer.fontIndex = PdfFindFont(pdf.fontUsed, name);
     pdf.footer.fontSize = size;
 }

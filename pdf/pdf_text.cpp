@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "pdf_fonts.h"
 #include "pdf_format.h"
 #include "pdf_output.h"
 #include "pdf_winansi.h"
@@ -18,7 +19,7 @@ constexpr int kDefaultAlign = PDF_ALIGN_LEFT | PDF_VALIGN_BASELINE;
 int PdfSetFont(PdfWriter& pdf, const char* name, double size) {
     if (pdf.content == nullptr) return 1;
     PdfTextState& text = pdf.text;
-    text.fontIndex = PdfFindFont(pdf, name);
+    text.fontIndex = PdfFindFont(pdf.fontUsed, name);
     text.size = size;
     text.fontWritten = 0;
     text.matrixValid = 0;

@@ -86,7 +86,6 @@ int PdfTakeGray(State& state, double gray) {
 
 struct PdfWriter {
     // Document state; PdfOpen sets all of it afresh.
-    std::int32_t nextObject = 0;      // number the next recorded object gets
     std::int32_t fontCount = 0;       // PDF_FONT_COUNT once open
     std::uint32_t idWords[4] = {0, 0, 0, 0};  // /ID w0..w3
     char title[PDF_INFO_SIZE] = {};
@@ -103,13 +102,11 @@ struct PdfWriter {
     PdfLineState line;
     char path[PDF_PATH_SIZE] = {};    // output file name, for messages
     std::uint64_t fileOffset = 0;     // bytes written to the file so far
-    PdfError error = PDF_OK;          // the document's first failure; it stops all output
-    std::uint64_t errorSize = 0;      // bytes or entries a failed allocation asked for
+    PdfFailure failure;               // the document's first failure; it stops all output
 
     // Storage owned from PdfOpen to PdfClose; PdfOpen's reset keeps it.
     std::FILE* file = nullptr;        // null while no document is open
-    PdfObjectEntry* objects = nullptr;
-    std::int32_t objectCapacity = 0;  // entries allocated; grows as needed
+    PdfObjectTable objects;           // started by PdfOpen, released by PdfClose
     char* content = nullptr;          // page content; null while none is open
     std::size_t contentLength = 0;    // bytes written to this page
     std::size_t contentCapacity = 0;  // grows; PDF_CONTENT_MARGIN more allocated

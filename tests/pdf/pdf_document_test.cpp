@@ -168,7 +168,7 @@ JUDGED_TEST(PdfDocument, ASecondOpenIsRefusedBeforeAnyFileIsCreated, Judge::kPdf
     TestDocument doc;
     std::string second = doc.dir.File("second.pdf");
     PdfError error = PdfOpen(doc.pdf, second.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792);
-    EXPECT_EQ(PdfErrorMessage(doc.pdf, error), "Oops, PDF content buffer already open\n");
+    EXPECT_EQ(PdfErrorMessage(error, doc.pdf.failure.size, doc.pdf.path), "Oops, PDF content buffer already open\n");
     EXPECT_FALSE(FileExists(second));
     PdfShowPage(doc.pdf, 1);
     EXPECT_EQ(CrossReferenceFault(doc.Close()), "");
@@ -178,7 +178,7 @@ JUDGED_TEST(PdfDocument, ASecondOpenIsRefusedBeforeAnyFileIsCreated, Judge::kPdf
 TEST(PdfDocument, AFileThatCannotBeCreatedIsReported) {
     PdfWriter pdf;
     PdfError error = PdfOpen(pdf, "/no/such/folder/g.pdf", nullptr, nullptr, nullptr, nullptr, nullptr, 0, 612, 792);
-    EXPECT_EQ(PdfErrorMessage(pdf, error), "Can't open PDF file </no/such/folder/g.pdf>, aborting\n");
+    EXPECT_EQ(PdfErrorMessage(error, pdf.failure.size, pdf.path), "Can't open PDF file </no/such/folder/g.pdf>, aborting\n");
     EXPECT_EQ(pdf.content, nullptr);
 }
 
@@ -221,7 +221,7 @@ TEST(PdfDocument, FailuresAreValuesThatPdfCloseReturnsAfterClosingTheFile) {
         EXPECT_EQ(PdfShowPage(pdf, 0), c.showPage);
         EXPECT_EQ(PdfShowPage(pdf, 0), c.showPage);  // the first failure stays
         PdfError error = PdfClose(pdf);
-        EXPECT_EQ(PdfErrorMessage(pdf, error), c.message);
+        EXPECT_EQ(PdfErrorMessage(error, pdf.failure.size, pdf.path), c.message);
         EXPECT_EQ(pdf.file, nullptr);
         EXPECT_EQ(pdf.content, nullptr);
         EXPECT_EQ(FileExists(path), c.path[0] == '/');

@@ -46,13 +46,13 @@ TEST(PdfFonts, ObliquesMatchTheirUprightsAndCourierIsFixed) {
 }
 
 TEST(PdfFindFont, MatchesExactNamesAndMarksThemUsed) {
-    PdfWriter pdf;
-    EXPECT_EQ(PdfFindFont(pdf, "Helvetica-Bold"), 6);
-    EXPECT_EQ(pdf.fontUsed[6], 1);
-    EXPECT_EQ(PdfFindFont(pdf, "helvetica"), 0);
-    EXPECT_EQ(PdfFindFont(pdf, "Palatino"), 0);
-    EXPECT_EQ(PdfFindFont(pdf, "always-invalid"), 0);
-    for (int font = 0; font < PDF_FONT_COUNT; ++font) EXPECT_EQ(pdf.fontUsed[font], font == 6) << font;
+    std::int32_t fontUsed[PDF_FONT_COUNT] = {};
+    EXPECT_EQ(PdfFindFont(fontUsed, "Helvetica-Bold"), 6);
+    EXPECT_EQ(fontUsed[6], 1);
+    EXPECT_EQ(PdfFindFont(fontUsed, "helvetica"), 0);
+    EXPECT_EQ(PdfFindFont(fontUsed, "Palatino"), 0);
+    EXPECT_EQ(PdfFindFont(fontUsed, "always-invalid"), 0);
+    for (int font = 0; font < PDF_FONT_COUNT; ++font) EXPECT_EQ(fontUsed[font], font == 6) << font;
 }
 
 }  // namespace
