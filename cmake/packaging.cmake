@@ -20,9 +20,12 @@ function(add_packed_file source packed)
   set(packed_files ${packed_files} ${packed} PARENT_SCOPE)
 endfunction()
 
-file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/man)
+# Each page takes its program's version as CMake configures it into man/:
+# cairnlog's here, from the project; stileline's and gpx2wayfile's in
+# track/ and import/, beside their versions.
+configure_file(docs/cairnlog.1.in ${PROJECT_BINARY_DIR}/man/cairnlog.1 @ONLY)
 foreach(page cairnlog stileline gpx2wayfile)
-  add_packed_file(${PROJECT_SOURCE_DIR}/docs/${page}.1 ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+  add_packed_file(${PROJECT_BINARY_DIR}/man/${page}.1 ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
   install(FILES ${PROJECT_BINARY_DIR}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 

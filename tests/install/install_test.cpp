@@ -12,7 +12,6 @@
 namespace {
 
 const std::string kBuild = BUILD_DIR;
-const std::string kSource = SOURCE_DIR;
 
 const char kWayFile[] =
     "#GRID=IRISH\n"
@@ -71,12 +70,13 @@ void ExpectProgramsRunFrom(const std::string& bin) {
     EXPECT_EQ(imported.out, "#TITLE=day\n#SYM_RULE.C=RULE_ALL\nC001  53.130500  -6.240500  725\nC002  53.120000  -6.254000\n");
 }
 
-// The pages are installed compressed and unpack to the pages in docs/.
+// The pages are installed compressed and unpack to the pages configured,
+// with their versions, into the build tree.
 void ExpectManualPagesIn(const std::string& man1) {
     for (const char* page : {"cairnlog.1", "stileline.1", "gpx2wayfile.1"}) {
         std::string unpacked;
         EXPECT_EQ(RunShell("gzip -dc '" + man1 + "/" + page + ".gz'", &unpacked), 0) << page;
-        EXPECT_EQ(unpacked, ReadFile(kSource + "/docs/" + page)) << page;
+        EXPECT_EQ(unpacked, ReadFile(kBuild + "/man/" + page)) << page;
     }
 }
 
