@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
 #include <cstdio>
 #include <string>
 
 #include "cli_run.h"
 #include "convert_to_grid.h"
+#include "line_batch.h"
 #include "report.h"
 #include "route_measures.h"
 #include "test_run.h"
@@ -71,6 +74,44 @@ TEST(WriteReport, FieldFormats) {
         "#\tWP\t  WGS-Lat\t  WGS-Lon\t Elev\tIrish-Grid\t  Miles\tGrade\tDescription\r\n";
     EXPECT_EQ(ReportText(run),
               header + "1\tA7\t  -0.5000000\t 179.2500000\t 1235\t042095/085546\t1234.57\t -12%\tx\r\n");
+}
+
+// Rows before the longest row the report can make: the longest ID and
+// description and every number at 309 digits. The descriptions of the rows
+// before it grow by extra bytes in all.
+TestRun RowsBeforeTheLongestRow(int rowsBefore, long extra) {
+    TestRun run;
+    run.settings.GridSystem = kGridIrish;
+    for (int i = 0; i < rowsBefore; ++i) {
+        const long grow = std::max(-100L, std::min(extra, 155L));
+        extra -= grow;
+        AddWaypoint(run, "F", 54.5, -2.0, 0.0, std::string(static_cast<size_t>(100 + grow), 'x'));
+    }
+    Waypoint& w = AddWaypoint(run, std::string(kWayIdMax, 'L').c_str(), -DBL_MAX, -DBL_MAX, -DBL_MAX,
+                              std::string(kDescMax, 'd'));
+    w.GridE = w.GridN = w.Distance = w.Grade = -DBL_MAX;
+    w.HasDistance = w.HasGrade = 1;
+    return run;
+}
+
+// Written where the batch has one byte less room than it, the longest row
+// must go to a fresh batch, not past the end of this one.
+TEST(WriteReport, TheLongestRowFitsWhenTheBatchIsOneByteShortOfIt) {
+    const int rowsBefore = 1600;
+    const size_t header = ReportText(RowsBeforeTheLongestRow(0, 0)).find('\n') + 1;
+    auto batchBytesBeforeLastRow = [&](const std::string& text, size_t& lastRow) {
+        const size_t start = text.rfind('\n', text.size() - 3) + 1;
+        lastRow = text.size() - start;
+        return static_cast<long>(start - header);
+    };
+    size_t lastRow = 0;
+    long before = batchBytesBeforeLastRow(ReportText(RowsBeforeTheLongestRow(rowsBefore, 0)), lastRow);
+    const long oneByteShort = static_cast<long>(kLineBatchBytes - (lastRow - 1));
+    const std::string text = ReportText(RowsBeforeTheLongestRow(rowsBefore, oneByteShort - before));
+    before = batchBytesBeforeLastRow(text, lastRow);
+    ASSERT_EQ(before, oneByteShort);
+    const std::string rowStart = "1601\t" + std::string(kWayIdMax, 'L') + "\t-179769313486";
+    EXPECT_EQ(text.substr(text.size() - lastRow, rowStart.size()), rowStart);
 }
 
 TEST(WriteReportFile, FullDiskIsReported) {

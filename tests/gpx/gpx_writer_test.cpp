@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -172,23 +173,54 @@ JUDGED_TEST(WriteGpxFile, OneWaypointGivesEqualBoundsAndExtremesStayValid, Judge
     EXPECT_EQ(XmllintFault(run.GpxFilename, kSchema), "");
 }
 
-JUDGED_TEST(WriteGpxFile, EscapesMarkupKeepsUtf8AndHasRoomForTheLongestLine, Judge::kXmllint) {
+JUDGED_TEST(WriteGpxFile, EscapesMarkupAndKeepsUtf8, Judge::kXmllint) {
     ScratchDir dir;
     GpxRun run;
     std::strcpy(run.GpxFilename, dir.File("inn.gpx").c_str());
     MakeRunTimestamp(0, run.RunTimestamp);
     Add(run, MakeWaypoint("C1", 52.9, -4.5, 0, "Fox & Hounds <Inn>, Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n"));
-    const std::string ampersands(kDescMax, '&');  // five bytes each in the file
-    for (int i = 0; i < 3000; ++i) Add(run, MakeWaypoint("C2", 52.9, -4.5, 0, ampersands.c_str()));
     EXPECT_EQ(WriteGpxFile(run), 0);
     std::string gpx = ReadFile(run.GpxFilename);
     EXPECT_NE(gpx.find("<cmt>Fox &amp; Hounds &lt;Inn&gt;, Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n</cmt>"
                        "<desc>Fox &amp; Hounds &lt;Inn&gt;, Gleann D\xc3\xa1 Loch, Ll\xc5\xb7n</desc>"),
               std::string::npos);
+    EXPECT_EQ(XmllintFault(run.GpxFilename, kSchema), "");
+}
+
+// The longest line the writer can be handed: the longest ID and symbol
+// name, a description of ampersands (five bytes each, twice over) and
+// numbers of 309 digits, as a WayFile's -1e308 is finite. Written when the
+// batch has one byte less room than the line, it must go to a fresh batch,
+// not past the end of this one.
+TEST(GpxWriteWaypoint, TheLongestLineFitsWhenTheBatchIsOneByteShortOfIt) {
+    const std::string id(kWayIdMax, 'W');
+    const std::string ampersands(kDescMax, '&');
+    const Waypoint longest = MakeWaypoint(id.c_str(), -DBL_MAX, -DBL_MAX, -DBL_MAX, ampersands.c_str());
+    SymbolTable symbols;
+    std::strcpy(symbols.Entries[SymbolEntryOf('W')].SymName, std::string(kSymNameMax, 'S').c_str());
+    ScratchDir dir;
+    const std::string filename = dir.File("longest.gpx");
+    std::FILE* file = std::fopen(filename.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    LineBatch batch = MakeLineBatch(file);
+    EXPECT_EQ(GpxWriteWaypoint(batch, symbols, longest, 1.0), 0);
+    const std::string line(batch.Text.get(), batch.Used);
+    const size_t filled = kLineBatchBytes - (line.size() - 1);
+    std::memset(batch.Text.get() + line.size(), '\n', filled - line.size());
+    batch.Used = filled;
+    EXPECT_EQ(GpxWriteWaypoint(batch, symbols, longest, 1.0), 0);
+    EXPECT_LE(batch.Used, kLineBatchBytes);
+    EXPECT_EQ(WriteLineBatch(batch), 0);
+    EXPECT_EQ(std::fclose(file), 0);
     std::string escaped;
     for (int i = 0; i < kDescMax; ++i) escaped += "&amp;";
-    EXPECT_NE(gpx.rfind("<cmt>" + escaped + "</cmt><desc>" + escaped + "</desc>"), std::string::npos);
-    EXPECT_EQ(XmllintFault(run.GpxFilename, kSchema), "");
+    const std::string number = "-" + std::to_string(DBL_MAX);
+    const std::string expectedLine = "<wpt lat=\"" + number + "\" lon=\"" + number + "\"><ele>" +
+                                     number.substr(0, number.size() - 7) + "</ele><name>" + id +
+                                     "</name><cmt>" + escaped + "</cmt><desc>" + escaped + "</desc><sym>" +
+                                     std::string(kSymNameMax, 'S') + "</sym></wpt>\r\n";
+    EXPECT_EQ(line, expectedLine);
+    EXPECT_EQ(ReadFile(filename), line + std::string(filled - line.size(), '\n') + line);
 }
 
 TEST(WriteGpxFile, UnopenableFileIsReported) {
