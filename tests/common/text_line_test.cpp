@@ -34,6 +34,9 @@ TEST(FirstBadTextChar, TakesValidUtf8RefusesControlsAndBrokenBytes) {
     } const rows[] = {
         {"Fox & Hounds <1>", 0},
         {"\xc2\xa0 \xc2\xa3 \xe2\x82\xac \xef\xbf\xbd \xf4\x8f\xbf\xbf", 0},  // U+00A0 to U+10FFFF
+        {"\xed\x9f\xbf \xee\x80\x80", 0},  // either side of the surrogates
+        {"\xed\xa0\x80", 0xed},        // surrogates, first and last
+        {"\xed\xbf\xbf", 0xed},
         {"a\x7f", 0x7f},
         {"a\x1b", 0x1b},
         {"\xc2\x9f", 0xc2},            // C1 control

@@ -110,6 +110,35 @@ const CliCase kCases[] = {
      "C003  54.020000  -2.000000  End\n"
      "P03  54.019900  -2.000100  Tarn\n",
      "Note: 3 path points (of 3 read) and 3 points of interest written to standard output\n"},
+    {"WaypointWithinAMetreOfTwoRoutePointsGoesAfterTheNearer",
+     Gpx11("<wpt lat=\"54\" lon=\"-2\"><name>Post</name></wpt>\n"
+           "<rte><rtept lat=\"54.0000054\" lon=\"-1.9999909\"><name>Stone</name></rtept>\n"
+           "<rtept lat=\"54\" lon=\"-1.9999893\"><name>Cairn</name></rtept>\n"
+           "<rtept lat=\"54\" lon=\"-2.000152\"><name>Gate</name></rtept></rte>\n"),
+     "", {"walk.gpx"}, 0,
+     "#SYM_RULE.C=RULE_ALL\n"
+     "#SYM.P=Pin, Green\n"
+     "C001  54.000005  -1.999991  Stone\n"
+     "C002  54.000000  -1.999989  Cairn\n"
+     "P01  54.000000  -2.000000  Post\n"
+     "C003  54.000000  -2.000152  Gate\n",
+     "Note: 3 path points (of 3 read) and 1 points of interest written to standard output\n"},
+    {"TrackPointOvershootingTheEndOfItsLegIsThinnedByItsDistanceFromTheEnd",
+     Gpx11("<trk><trkseg><trkpt lat=\"53.4\" lon=\"-1.9\"/><trkpt lat=\"53.401079\" lon=\"-1.898193\"/>"
+           "<trkpt lat=\"53.400899\" lon=\"-1.898494\"/></trkseg></trk>\n"),
+     "", {"-t", "40", "walk.gpx"}, 0,  // 28 m beyond the end, 100 m north and east of the start
+     "#SYM_RULE.C=RULE_ALL\n"
+     "C001  53.400000  -1.900000\n"
+     "C002  53.400899  -1.898494\n",
+     "Note: 2 path points (of 3 read) and 0 points of interest written to standard output\n"},
+    {"PolesAndTheDateLineAreValid",
+     Gpx11("<wpt lat=\"-90\" lon=\"180\"><name>Pole</name></wpt>\n"
+           "<wpt lat=\"90\" lon=\"-180\"><name>North</name></wpt>\n"),
+     "", {"walk.gpx"}, 0,
+     "#SYM.P=Pin, Green\n"
+     "P01  -90.000000  180.000000  Pole\n"
+     "P02  90.000000  -180.000000  North\n",
+     "Note: 2 points of interest written to standard output\n"},
     {"WaypointsAloneKeepFileOrderExtensionsSkipped",
      Gpx11("<wpt lat=\"54\" lon=\"-2\"><name>Real</name><sym>Flag &amp; Pin</sym><time>2024-01-01T00:00:00Z</time>"
            "<extensions><name>Hidden</name></extensions><x:name xmlns:x=\"urn:x\">Foreign</x:name></wpt>\n"
@@ -125,14 +154,16 @@ const CliCase kCases[] = {
            "<desc>\n\tGleann D\xC3\xA1 Loch&#127;</desc></wpt>\n"
            "<wpt lat=\"54\" lon=\"-2\"><name># of stiles</name><ele>7</ele><desc><![CDATA[<b>5</b>]]></desc></wpt>\n"
            "<wpt lat=\"54\" lon=\"-2\"><desc><![CDATA[.5 km to the <b>top</b>]]></desc></wpt>\n"
-           "<wpt lat=\"54\" lon=\"-2\"><name>" + kLongName + "</name></wpt>\n"),
+           "<wpt lat=\"54\" lon=\"-2\"><name>" + kLongName + "</name></wpt>\n"
+           "<wpt lat=\"54\" lon=\"-2\"><name>" + std::string(300, 'n') + "</name></wpt>\n"),
      "", {"walk.gpx"}, 0,
      "#SYM.P=Pin, Green\n"
      "P01  54.000000  -2.000000  Fox & Hounds / pub - Gleann D\xC3\xA1 Loch\n"
      "P02  54.000000  -2.000000  7  # of stiles - <b>5</b>\n"
      "P03  54.000000  -2.000000  0  .5 km to the <b>top</b>\n"
-     "P04  54.000000  -2.000000  " + kLongName.substr(0, 226) + "\n",
-     "Note: 4 points of interest written to standard output\n"},
+     "P04  54.000000  -2.000000  " + kLongName.substr(0, 226) + "\n"
+     "P05  54.000000  -2.000000  " + std::string(226, 'n') + "\n",  // 253 bytes before the LF
+     "Note: 5 points of interest written to standard output\n"},
     {"ThousandPointsTakeFourDigits", NorthRoute(1000), "", {"walk.gpx"}, 0, NorthRouteLines(1000),
      "Note: 1000 path points (of 1000 read) and 0 points of interest written to standard output\n"},
     {"RoutesOverTracksWithANote",
