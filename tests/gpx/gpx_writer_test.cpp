@@ -173,6 +173,21 @@ JUDGED_TEST(WriteGpxFile, OneWaypointGivesEqualBoundsAndExtremesStayValid, Judge
     EXPECT_EQ(XmllintFault(run.GpxFilename, kSchema), "");
 }
 
+// On the Greenwich meridian a file may hold 0 and -0 (a rounded -0.0000001):
+// the bounds keep the first of two equal longitudes, as they always have.
+TEST(WriteGpxFile, BoundsKeepTheFirstOfEqualLongitudesAtGreenwich) {
+    ScratchDir dir;
+    GpxRun run;
+    std::strcpy(run.GpxFilename, dir.File("greenwich.gpx").c_str());
+    MakeRunTimestamp(0, run.RunTimestamp);
+    Add(run, MakeWaypoint("C1", 51.4778, 0.0, 0, "Observatory"));
+    Add(run, MakeWaypoint("C2", 51.4779, -0.0, 0, "Meridian line"));
+    EXPECT_EQ(WriteGpxFile(run), 0);
+    EXPECT_NE(ReadFile(run.GpxFilename).find("<bounds minlat=\"51.477800\" minlon=\"0.000000\" "
+                                             "maxlat=\"51.477900\" maxlon=\"0.000000\"/>"),
+              std::string::npos);
+}
+
 JUDGED_TEST(WriteGpxFile, EscapesMarkupAndKeepsUtf8, Judge::kXmllint) {
     ScratchDir dir;
     GpxRun run;
