@@ -3,8 +3,9 @@
 // output folder that cannot be written, an input that is a directory or
 // cannot be read. Each must give its one message and status 1, leave
 // outputs written before it in place, remove the one it cut short (never a
-// device or a link) and create none after it. Permission rows run as nobody when
-// the tests run as root, since root writes and reads where others cannot.
+// device or a link) and create none after it; so must running out of
+// memory. Permission rows run as nobody when the tests run as root, since
+// root writes and reads where others cannot.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -36,6 +37,7 @@ struct FaultRow {
     const char* mustExist;            // blank-separated names, whole files
     const char* mustNotExist;
     long sizeLimit = 0;               // bytes any file may take, when above 0
+    long memoryLimit = 0;             // bytes of address space, when above 0
 };
 
 void PrintTo(const FaultRow& row, std::ostream* stream) { *stream << row.name; }
@@ -107,6 +109,13 @@ const FaultRow kRows[] = {
      "can't open GPX file day.gpx\n", 1, "", "day.txt"},
     {"GpxFileUnreadable", "gpx2wayfile", "echo '<gpx/>' > locked.gpx && chmod 000 locked.gpx",
      {"-o", "locked.txt", "locked.gpx"}, true, "can't open GPX file locked.gpx\n", 1, "", "locked.txt"},
+
+    // Memory runs out while reading 300,000 waypoints (some 14 MiB of the
+    // 32 MiB go to the program and its libraries): nothing is written.
+    {"WaypointsPastMemoryLimit", "cairnlog",
+     "awk 'BEGIN { for (i = 0; i < 300000; i++) printf \"W%06d 50.%06d -3.%06d 10 Point\\n\", i, i, i }' > big.txt",
+     {"-g", "-r", "-p", "big.txt"}, false, "Oops, can't get memory\n", 1, "", "big.gpx bigReport.txt bigGuide.pdf",
+     0, 32L << 20},
 };
 
 std::vector<std::string> Names(const char* list) {
@@ -130,6 +139,9 @@ TEST_P(Faults, OneMessageAndNothingAfterIt) {
     const FaultRow& row = GetParam();
     if (row.asNobody && ::geteuid() == 0 && ::access("/usr/bin/setpriv", X_OK) != 0)
         GTEST_SKIP() << "no setpriv to drop root";
+#ifdef __SANITIZE_ADDRESS__
+    if (row.memoryLimit > 0) GTEST_SKIP() << "AddressSanitizer cannot start under a memory limit";
+#endif
     ScratchDir dir;
     ::chmod(dir.path.c_str(), 0755);  // nobody must reach the inputs
     WriteFile(dir.File("walk.txt"), kWalk);
@@ -139,7 +151,7 @@ TEST_P(Faults, OneMessageAndNothingAfterIt) {
     const std::string tool = row.program;
     std::string program = tool == "cairnlog" ? CAIRNLOG_PATH : tool == "stileline" ? STILELINE_PATH : GPX2WAYFILE_PATH;
     CliResult result = row.asNobody ? RunAsNobody(program, row.args, dir.path)
-                                    : RunCli(program, row.args, dir.path, row.sizeLimit);
+                                    : RunCli(program, row.args, dir.path, row.sizeLimit, row.memoryLimit);
     EXPECT_EQ(result.err, row.err);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.status, row.status);

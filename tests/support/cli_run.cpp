@@ -43,7 +43,7 @@ ScratchDir::~ScratchDir() {
 }
 
 CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& workdir, long fileSizeLimit) {
+                 const std::string& workdir, long fileSizeLimit, long addressSpaceLimit) {
     ScratchDir capture;
     std::string outPath = capture.File("stdout");
     std::string errPath = capture.File("stderr");
@@ -61,6 +61,11 @@ CliResult RunCli(const std::string& program, const std::vector<std::string>& arg
             struct rlimit limit;
             limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(fileSizeLimit);
             if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
+        }
+        if (addressSpaceLimit > 0) {
+            struct rlimit limit;
+            limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(addressSpaceLimit);
+            if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(126);
         }
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(program.c_str()));

@@ -25,9 +25,11 @@ struct ScratchDir {
 // Runs program with args, its working directory set to workdir and its
 // standard input empty. A fileSizeLimit above 0 caps, in bytes, every file
 // the program writes (RLIMIT_FSIZE, with SIGXFSZ ignored, so that a write
-// past it fails with EFBIG as on a full disk).
+// past it fails with EFBIG as on a full disk). An addressSpaceLimit above 0
+// caps its memory (RLIMIT_AS), so that allocations past it fail; a program
+// built with AddressSanitizer cannot start under such a limit.
 CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& workdir, long fileSizeLimit = 0);
+                 const std::string& workdir, long fileSizeLimit = 0, long addressSpaceLimit = 0);
 
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
