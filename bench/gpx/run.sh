@@ -25,19 +25,10 @@ make_inputs() {
   }'
 }
 
-# Prints "seconds peak-MB" for one command, its own output kept out of
-# sight: wall time from the clock in nanoseconds, peak resident memory from
-# time(1).
-measure() {
-  start=$(date +%s%N)
-  /usr/bin/time -f "%M" -o "$work/time" "$@" >/dev/null 2>"$work/stderr" || {
-    echo "failed: $*" >&2; cat "$work/stderr" >&2; return 1; }
-  end=$(date +%s%N)
-  awk -v ns=$((end - start)) '{ printf "%.3f %.1f", ns / 1e9, $1 / 1024 }' "$work/time"
-}
+. "$(dirname "$0")/../measure.sh"
 
-ratio() {
-  awk -v b="$1" -v t="$2" 'BEGIN { printf "%.1f", (t > 0) ? b / t : 0 }'
+row() {  # points program wall user peak-KiB ratio
+  awk -v n="$1" -v p="$2" -v s="$3" -v k="$5" -v r="$6" 'BEGIN { printf "%-9s %-14s %9s %9.1f %9s\n", n, p, s, k / 1024, r }'
 }
 
 # cairnlog takes part once its -g writes a file.
@@ -49,14 +40,14 @@ cairnlog_wired=0
 printf '%-9s %-14s %9s %9s %9s\n' points program seconds peak-MB "babel/us"
 for n in 10000 100000 1000000; do
   make_inputs "$n"
-  set -- $(measure gpsbabel -i unicsv -f "$work/points.csv" -o gpx -F "$work/babel.gpx")
+  set -- $(measure 1 gpsbabel -i unicsv -f "$work/points.csv" -o gpx -F "$work/babel.gpx")
   babel_time=$1
-  printf '%-9s %-14s %9s %9s %9s\n' "$n" gpsbabel "$1" "$2" "1.0"
-  set -- $(cd "$work" && measure "$bin/stileline" track.txt)
-  printf '%-9s %-14s %9s %9s %9s\n' "$n" stileline "$1" "$2" "$(ratio "$babel_time" "$1")"
+  row "$n" gpsbabel "$@" 1.0
+  set -- $(cd "$work" && measure 1 "$bin/stileline" track.txt)
+  row "$n" stileline "$@" "$(ratio "$babel_time" "$1")"
   if [ "$cairnlog_wired" -eq 1 ]; then
-    set -- $(cd "$work" && measure "$bin/cairnlog" -g way.txt)
-    printf '%-9s %-14s %9s %9s %9s\n' "$n" "cairnlog -g" "$1" "$2" "$(ratio "$babel_time" "$1")"
+    set -- $(cd "$work" && measure 1 "$bin/cairnlog" -g way.txt)
+    row "$n" "cairnlog -g" "$@" "$(ratio "$babel_time" "$1")"
     printf '%-9s %-14s %9s\n' "$n" "(GPX writer)" "$("$bin/gpx_writer_bench" "$n" "$work/writer.gpx")"
   else
     printf '%-9s %-14s %s\n' "$n" "cairnlog -g" "(not measured: -g writes no file yet)"

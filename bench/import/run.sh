@@ -30,20 +30,7 @@ make_track() {
   }' > "$work/track.gpx"
 }
 
-# Prints "wall-seconds user-seconds peak-KiB" for one command, its own
-# output kept out of sight. User time is what the machine's other work
-# disturbs least.
-measure() {
-  start=$(date +%s%N)
-  /usr/bin/time -f "%U %M" -o "$work/time" "$@" >/dev/null 2>"$work/stderr" || {
-    echo "failed: $*" >&2; cat "$work/stderr" >&2; return 1; }
-  end=$(date +%s%N)
-  awk -v ns=$((end - start)) '{ printf "%.3f %.2f %d", ns / 1e9, $1, $2 }' "$work/time"
-}
-
-ratio() {
-  awk -v b="$1" -v t="$2" 'BEGIN { if (t > 0) printf "%.1f", b / t; else printf "-" }'
-}
+. "$(dirname "$0")/../measure.sh"
 
 row() {  # points program wall user peak-KiB [wall-ratio user-ratio]
   awk -v n="$1" -v p="$2" -v w="$3" -v u="$4" -v k="$5" -v r="${6:-}" -v ru="${7:-}" \
@@ -53,14 +40,14 @@ row() {  # points program wall user peak-KiB [wall-ratio user-ratio]
 printf '%-9s %-22s %7s %7s %8s %8s %6s %6s\n' points program "wall s" "user s" peak-MB bytes/pt babel/us "(user)"
 for n in 10000 100000 1000000; do
   make_track "$n" 0
-  set -- $(measure gpsbabel -i gpx -f "$work/track.gpx" -o unicsv -F "$work/babel.csv")
+  set -- $(measure 1 gpsbabel -i gpx -f "$work/track.gpx" -o unicsv -F "$work/babel.csv")
   babel_wall=$1
   babel_user=$2
   row "$n" gpsbabel "$1" "$2" "$3" 1.0 1.0
-  set -- $(measure "$bin/gpx2wayfile" -o "$work/way.txt" "$work/track.gpx")
+  set -- $(measure 1 "$bin/gpx2wayfile" -o "$work/way.txt" "$work/track.gpx")
   kept=$(grep -c '^C' "$work/way.txt")
   row "$n" "gpx2wayfile ($kept kept)" "$1" "$2" "$3" "$(ratio "$babel_wall" "$1")" "$(ratio "$babel_user" "$2")"
 done
 make_track 1000000 1
-set -- $(measure "$bin/gpx2wayfile" -o "$work/way.txt" "$work/track.gpx")
+set -- $(measure 1 "$bin/gpx2wayfile" -o "$work/way.txt" "$work/track.gpx")
 row 1000000 "zigzag ($(grep -c '^C' "$work/way.txt") kept)" "$1" "$2" "$3"
