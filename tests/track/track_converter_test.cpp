@@ -119,6 +119,8 @@ TEST(WriteXmlText, EscapesMarkupAndReplacesWhatXmlCannotCarry) {
     EXPECT_EQ(XmlText("bell\x07" "esc\x1b" "tab\t"), "bell?esc?tab\t");
     EXPECT_EQ(XmlText("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"),
               "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80");
+    EXPECT_EQ(XmlText("\xc2\xbf" "qu\xc3\xa9? \xc3\xbf \xf0\x9f\x98\xbf"),  // continuation bytes up to 0xBF
+              "\xc2\xbf" "qu\xc3\xa9? \xc3\xbf \xf0\x9f\x98\xbf");
     EXPECT_EQ(XmlText("latin1 caf\xe9!"), "latin1 caf?!");
     EXPECT_EQ(XmlText("cut \xe2\x82"), "cut ??");
     EXPECT_EQ(XmlText("overlong \xc0\xaf \xe0\x80\xaf"), "overlong ?? ???");
