@@ -83,6 +83,9 @@ TEST(PrintWrapped, ControlBytesSetLengthTabAndPrefix) {
 TEST(PrintWrapped, TabReachingTheEndPadsTheNewLine) {
     std::string entry = std::string(75, 'a') + "\tb";
     EXPECT_EQ(Print({entry.c_str()}).text, std::string(75, 'a') + "\n        b\n");
+    // The new line starts with the prefix, then pads to the tab stop.
+    entry = std::string(72, 'a') + "\tb";
+    EXPECT_EQ(Print({"\x08>> ", entry.c_str()}).text, ">> " + std::string(72, 'a') + "\n>>      b\n");
 }
 
 TEST(PrintWrapped, PrefixTooLongIsAUsageError) {
