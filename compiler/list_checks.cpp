@@ -5,7 +5,6 @@
 #include <cstring>
 #include <vector>
 
-
 namespace {
 
 constexpr int kMaxDuplicateIdMessages = 12;
