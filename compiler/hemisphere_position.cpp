@@ -13,11 +13,28 @@ constexpr double kSecondsPerDegree = 3600.0;
 constexpr double kMaxLatDeg = 90.0;
 constexpr double kMaxLongDeg = 180.0;
 
-// The signs after degrees, minutes and seconds, as UTF-8 and in the ASCII
-// forms people type instead.
-constexpr const char* kDegreeSign = "\xC2\xB0";        // U+00B0
-constexpr const char* kPrimeSign = "\xE2\x80\xB2";     // U+2032, minutes
-constexpr const char* kDoublePrime = "\xE2\x80\xB3";  // U+2033, seconds
+// The signs after degrees, minutes and seconds in UTF-8, with the ASCII
+// forms people type and the look-alikes that word processors and web pages
+// put in their place.
+constexpr const char* kDegreeSigns[] = {
+    "\xC2\xB0",      // U+00B0 degree sign
+    "\xC2\xBA",      // U+00BA masculine ordinal indicator
+    "\xCB\x9A",      // U+02DA ring above
+    "\xE2\x81\xB0",  // U+2070 superscript zero
+};
+constexpr const char* kMinuteSigns[] = {
+    "'",             // U+0027 apostrophe
+    "\xE2\x80\xB2",  // U+2032 prime
+    "\xE2\x80\x99",  // U+2019 right single quotation mark
+    "\xC2\xB4",      // U+00B4 acute accent
+};
+// Seconds are also written as two minute signs: '' and the ’’ a word
+// processor makes of it.
+constexpr const char* kSecondSigns[] = {
+    "\"",            // U+0022 quotation mark
+    "\xE2\x80\xB3",  // U+2033 double prime
+    "\xE2\x80\x9D",  // U+201D right double quotation mark
+};
 
 struct Coordinate {
     double parts[kMaxParts] = {};
@@ -26,12 +43,26 @@ struct Coordinate {
     bool decimals = false;   // the last number read has a decimal part
 };
 
+// Length of the one of signs that p starts with, or 0.
+template <size_t N>
+int SignOf(const char* p, const char* const (&signs)[N]) {
+    for (const char* sign : signs) {
+        if (StartsWith(p, sign)) return static_cast<int>(std::strlen(sign));
+    }
+    return 0;
+}
+
 // Length of the sign that may follow the number of the given part, or 0.
 int SignLength(const char* p, int part) {
     switch (part) {
-        case 0: return StartsWith(p, kDegreeSign) ? 2 : 0;
-        case 1: return *p == '\'' ? 1 : StartsWith(p, kPrimeSign) ? 3 : 0;
-        default: return *p == '"' ? 1 : StartsWith(p, kDoublePrime) ? 3 : 0;
+        case 0: return SignOf(p, kDegreeSigns);
+        case 1: return SignOf(p, kMinuteSigns);
+        default: {
+            if (int length = SignOf(p, kSecondSigns)) return length;
+            const int first = SignOf(p, kMinuteSigns);
+            const int second = first > 0 ? SignOf(p + first, kMinuteSigns) : 0;
+            return second > 0 ? first + second : 0;
+        }
     }
 }
 
@@ -60,7 +91,8 @@ int ReadParts(const char*& p, int maxParts, Coordinate& c) {
             c.marked = true;
             p = end + sign;
         } else if (*end != ' ' && *end != '\0') {
-            c.marked = c.marked || std::strchr("'\"\xC2\xE2", *end) != nullptr;  // a sign out of place
+            // A sign out of place: ' " or the first byte of a UTF-8 one.
+            c.marked = c.marked || std::strchr("'\"\xC2\xCB\xE2", *end) != nullptr;
             return 0;  // "56x", or the sign of another part
         }
         q = SkipBlanks(p);
@@ -130,7 +162,7 @@ HemisphereScan ScanLettersAfter(Coordinate& lat, Coordinate& lon, char& latLette
 // The first number carries the degree sign.
 bool DegreesMarked(const char* p) {
     while (IsDigit(*p) || *p == '.') ++p;
-    return StartsWith(p, kDegreeSign);
+    return SignLength(p, 0) > 0;
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ enum HemisphereScan { kNotHemispherePosition = 0, kBadHemispherePosition = 1, kH
 // hemisphere letter (either case): N or S for the latitude, which comes
 // first, E or W for the longitude. The letter comes before the numbers, or
 // after them when the degrees carry the sign °. Numbers are parted by blanks
-// or by their signs (° ′ ″ in UTF-8, or ' and "). The longitude has as many
+// or by their signs (° ′ ″ in UTF-8, or ' and "; the look-alikes º ˚ ⁰ for
+// °, ’ ´ for ′, ” and two minute signs for ″). The longitude has as many
 // numbers as the latitude, so a number after it is the elevation.
 // kNotHemispherePosition: text is something else, among them a one-letter
 // grid reference ("N 553 745": N and plain digit groups that no E or W

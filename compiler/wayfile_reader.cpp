@@ -16,11 +16,12 @@ namespace {
 
 constexpr int kNeededFields = 3;  // ID, Lat and Long: what every waypoint line gives
 
-// A line the decimal reading refuses may give its position with letters.
-// Reports the line's fault when it gives none that way either, and returns
-// the field count to go on with: kNeededFields once a position was read.
-int ReadLetteredPosition(const char* data, int count, double metresPerElevationUnit, WaypointFields& fields,
-                         WayFileLine& at) {
+// A line the decimal reading refuses may give its position with letters, or
+// in decimals with the minus sign U+2212. Reports the line's fault when it
+// gives none of these, and returns the field count to go on with: at least
+// kNeededFields once a position was read.
+int ReadOtherPositionForms(const char* data, int count, double metresPerElevationUnit, WaypointFields& fields,
+                           WayFileLine& at) {
     const char* position = SkipBlanks(SkipFields(data, 1));
     int written = 0;
     switch (ScanLetteredPosition(position, metresPerElevationUnit, fields, written)) {
@@ -34,9 +35,16 @@ int ReadLetteredPosition(const char* data, int count, double metresPerElevationU
             ReportLineFault(at, "Oops, can't read grid reference %.*s in %s, line %d\n", written, position,
                             at.WayFilename, at.LineNo);
             break;
-        case kNoLetteredPosition:
+        case kNoLetteredPosition: {
+            WaypointFields minus;
+            const int minusCount = ScanWithMinusSigns(data, minus);
+            if (minusCount >= kNeededFields) {
+                fields = minus;
+                return minusCount;
+            }
             ReportLineFault(at, "Oops, can't get ID, Lat, Long in %s, line %d\n", at.WayFilename, at.LineNo);
             break;
+        }
     }
     return count;
 }
@@ -51,7 +59,7 @@ void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLi
 
     WaypointFields fields;
     int count = ScanWaypointFields(data, fields);
-    if (count < kNeededFields) count = ReadLetteredPosition(data, count, metresPerElevationUnit, fields, at);
+    if (count < kNeededFields) count = ReadOtherPositionForms(data, count, metresPerElevationUnit, fields, at);
     size_t idLength = std::strlen(fields.Id);
     if (idLength > static_cast<size_t>(kWayIdMax)) {
         ReportLineFault(at, "Oops, ID longer than 31 characters in %s, line %d\n", wayFile, at.LineNo);

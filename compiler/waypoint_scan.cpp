@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "grid_inverse.h"
 #include "grid_reference.h"
@@ -12,6 +13,9 @@
 #include "text_line.h"
 
 namespace {
+
+constexpr const char* kMinusSign = "\xE2\x88\x92";  // U+2212 minus sign
+constexpr int kSignedFields = 3;                       // the ID, the latitude and the longitude
 
 // White space as "%s" and " " see it in the C locale, less the blank.
 int IsOtherSpace(char c) { return c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -111,6 +115,27 @@ int ScanWaypointFields(const char* data, WaypointFields& fields) {
         count = 3;
     }
     fields.Rest = SkipFields(data, count > 0 ? count : 0);
+    return count;
+}
+
+int ScanWithMinusSigns(const char* data, WaypointFields& fields) {
+    std::string plain;
+    bool replaced = false;
+    const char* p = data;
+    for (int field = 0; field < kSignedFields && *p != '\0'; ++field) {
+        if (field > 0 && StartsWith(p, kMinusSign)) {
+            plain += '-';
+            p += std::strlen(kMinusSign);
+            replaced = true;
+        }
+        const char* next = SkipFields(p, 1);
+        plain.append(p, next);
+        p = next;
+    }
+    if (!replaced) return 0;
+    plain += p;
+    const int count = ScanWaypointFields(plain.c_str(), fields);
+    fields.Rest = SkipFields(data, count > 0 ? count : 0);  // the same fields, counted in data
     return count;
 }
 

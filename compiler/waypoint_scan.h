@@ -29,6 +29,13 @@ int QuickScanWaypointFields(const char* data, WaypointFields& fields);
 // starts: SkipFields over data by the count converted.
 int ScanWaypointFields(const char* data, WaypointFields& fields);
 
+// The reading above of data with "-" in place of the minus sign U+2212 that
+// word processors and web pages write, where it starts the latitude or the
+// longitude; Rest points into data. Returns 0 when neither starts with it.
+// The elevation keeps the reading above: "−30" after a position starts the
+// description, as it always has.
+int ScanWithMinusSigns(const char* data, WaypointFields& fields);
+
 enum LetteredScan {
     kNoLetteredPosition = 0,    // neither form: the decimal reading's answer stands
     kBadLetteredPosition = 1,   // hemisphere letters, but broken or out of range

@@ -72,6 +72,13 @@ const LineCase kLineCases[] = {
     {"N2 54\xc2\xb0" "30\xe2\x80\xb2N 2\xc2\xb0" "15\xe2\x80\xb2W 100yds Fox & Hounds", "N2", 54.5, -2.25, 100,
      "Fox & Hounds", 0, ""},
     {"N3 N91 W2 Top", "N3", 0, 0, 0, "N91 W2 Top", 1, "Oops, can't read position N91 W2 in walk.txt, line 7\n"},
+    // Pasted from a document: look-alike signs, and U+2212 for the minus in
+    // the latitude and longitude; the elevation reads as on any line.
+    {"N4 55°58’30” N 4°20’10” W 90 Craigallian Loch", "N4", 55.975, -4.336111, 90, "Craigallian Loch", 0, ""},
+    {"M1 54.5 −2.125 Gate", "M1", 54.5, -2.125, 0, "Gate", 0, ""},
+    {"M2 −33.5e0 151.25 −30 below", "M2", -33.5, 151.25, 0, "−30 below", 0, ""},
+    {"M3 54.5 −2.1 120 Top", "M3", 54.5, -2.1, 120, "Top", 0, ""},
+    {"M4 54.5 −x Gate", "M4", 54.5, 0, 0, "−x Gate", 1, "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"},
     // Grid references, at the centre of the square they name; the letters
     // choose the grid. Positions to the six decimals of the GPX file.
     {"G1 NS 553 745 60 Milngavie", "G1", 55.942161, -4.317590, 60, "Milngavie", 0, ""},

@@ -143,6 +143,12 @@ const HemisphereCase kHemisphereCases[] = {
     {"N56 06 28.8 W4 34 37.2 20", kHemispherePositionRead, 56.108, -4.577, "N56 06 28.8 W4 34 37.2"},
     {"s33 52 30\" e151 12 36\"", kHemispherePositionRead, -33.875, 151.21, "s33 52 30\" e151 12 36\""},
     {"S0 W0", kHemispherePositionRead, 0.0, 0.0, "S0 W0"},
+    // Look-alike signs from word processors and web pages, alone and mixed.
+    {"55º58´N 4˚20’W", kHemispherePositionRead, 55.966666667, -4.333333333, "55º58´N 4˚20’W"},
+    {"55⁰58’30”N 4⁰20′10”W", kHemispherePositionRead, 55.975, -4.336111111, "55⁰58’30”N 4⁰20′10”W"},
+    {"33˚52´30'' S 151º12’36’’ E", kHemispherePositionRead, -33.875, 151.21, "33˚52´30'' S 151º12’36’’ E"},
+    {"s33º52.5’ e151⁰12.6´", kHemispherePositionRead, -33.875, 151.21, "s33º52.5’ e151⁰12.6´"},
+    {"N55°58'30'' W4°20'10\"", kHemispherePositionRead, 55.975, -4.336111111, "N55°58'30'' W4°20'10\""},
     {"N90 E180", kHemispherePositionRead, 90.0, 180.0, "N90 E180"},
     // Grid references, today's decimals and words are left to others.
     {"N 553 745 120 West gate", kNotHemispherePosition, 0, 0, ""},
@@ -168,6 +174,9 @@ const HemisphereCase kHemisphereCases[] = {
     {"4°34′37″W 56°06′29″N", kBadHemispherePosition, 0, 0, "4°34′37″W"},
     {"56°06′29″N 4°34′37″", kBadHemispherePosition, 0, 0, "56°06′29″N 4°34′37″"},
     {"56°06′29″Nx 4°34′37″W", kBadHemispherePosition, 0, 0, "56°06′29″Nx"},
+    // A seconds sign after minutes, one minute sign after seconds.
+    {"55°58''N 4°20'W", kBadHemispherePosition, 0, 0, "55°58''N"},
+    {"55º58’30’N 4º20’10’W", kBadHemispherePosition, 0, 0, "55º58’30’N"},
 };
 
 TEST(ScanHemispherePosition, FormsValuesAndFaults) {
