@@ -165,7 +165,45 @@ bool DegreesMarked(const char* p) {
     return SignLength(p, 0) > 0;
 }
 
+// One coordinate of a spaced position at p: three numbers parted by blanks,
+// only the last with decimals, then one of letters, glued to it or after
+// blanks, and a blank or the end. Appends it with its signs to marked and
+// returns where it ends, or nullptr.
+const char* TakeSpacedCoordinate(const char* p, const char* letters, std::string& marked) {
+    const char* const signs[kMaxParts] = {kDegreeSigns[0], kMinuteSigns[0], kSecondSigns[0]};
+    for (int part = 0; part < kMaxParts; ++part) {
+        if (part > 0) {
+            if (*p != ' ') return nullptr;
+            p = SkipBlanks(p);
+        }
+        const char* end = p;
+        while (IsDigit(*end)) ++end;
+        if (end == p) return nullptr;
+        if (part == kMaxParts - 1 && *end == '.' && IsDigit(end[1])) {
+            for (++end; IsDigit(*end); ++end) {}
+        }
+        marked.append(p, end).append(signs[part]);
+        p = end;
+    }
+    const char* letter = SkipBlanks(p);
+    const char upper = LetterAt(letter, letters);
+    if (!upper || (letter[1] != ' ' && letter[1] != '\0')) return nullptr;
+    marked += upper;
+    return letter + 1;
+}
+
 }  // namespace
+
+int MarkSpacedPosition(const char* text, std::string& marked) {
+    marked.clear();
+    const char* p = TakeSpacedCoordinate(text, "NS", marked);
+    if (p == nullptr || *p != ' ') return 0;
+    marked += ' ';
+    if (TakeSpacedCoordinate(SkipBlanks(p), "EW", marked) == nullptr) return 0;
+    double latDeg = 0.0, longDeg = 0.0;
+    int used = 0;
+    return ScanHemispherePosition(marked.c_str(), latDeg, longDeg, used) == kHemispherePositionRead;
+}
 
 HemisphereScan ScanHemispherePosition(const char* text, double& latDeg, double& longDeg, int& usedChars) {
     Coordinate lat, lon;

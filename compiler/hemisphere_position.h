@@ -3,6 +3,8 @@
 // "56°06′29″N 4°34′37″W", "N56.108 W4.577".
 #pragma once
 
+#include <string>
+
 enum HemisphereScan { kNotHemispherePosition = 0, kBadHemispherePosition = 1, kHemispherePositionRead = 2 };
 
 // Reads the position at the start of text. Each coordinate is degrees,
@@ -24,3 +26,9 @@ enum HemisphereScan { kNotHemispherePosition = 0, kBadHemispherePosition = 1, kH
 // kHemispherePositionRead: latDeg and longDeg hold the position, south and
 // west negative; usedChars is the length of the text it took.
 HemisphereScan ScanHemispherePosition(const char* text, double& latDeg, double& longDeg, int& usedChars);
+
+// "56 06 30N 4 33 00W": degrees, minutes and seconds parted by blanks alone,
+// each coordinate's letter after its seconds, glued or apart. Returns 1 and
+// sets marked to the same position with its signs, "56°06'30\"N 4°33'00\"W",
+// when text starts with such a position and it is in range; else 0.
+int MarkSpacedPosition(const char* text, std::string& marked);

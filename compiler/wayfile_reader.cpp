@@ -1,10 +1,14 @@
 #include "wayfile_reader.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "directives.h"
+#include "hemisphere_position.h"
 #include "layout_bookkeeping.h"
 #include "line_reader.h"
 #include "settings.h"
@@ -14,7 +18,8 @@
 
 namespace {
 
-constexpr int kNeededFields = 3;  // ID, Lat and Long: what every waypoint line gives
+constexpr int kNeededFields = 3;         // ID, Lat and Long: what every waypoint line gives
+constexpr int kFieldsWithElevation = 4;  // and the elevation
 
 // A line the decimal reading refuses may give its position with letters, or
 // in decimals with the minus sign U+2212. Reports the line's fault when it
@@ -49,6 +54,25 @@ int ReadOtherPositionForms(const char* data, int count, double metresPerElevatio
     return count;
 }
 
+// The shortest text that reads back as value: 6, 30.5.
+std::string NumberText(double value) {
+    char text[32];  // ample for the shortest form of any double (at most 24 bytes)
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// "56 06 30N 4 33 00W" reads as latitude 56, longitude 6 and elevation 30,
+// which no walker means; the line stands as read, and the warning shows how
+// to write degrees, minutes and seconds.
+void WarnOfSpacedPosition(const char* data, const WaypointFields& fields, const WayFileLine& at) {
+    std::string marked;
+    if (!MarkSpacedPosition(SkipBlanks(SkipFields(data, 1)), marked)) return;
+    std::fprintf(stderr,
+                 "Warning, line %d of %s reads latitude %s, longitude %s, elevation %s: "
+                 "for degrees, minutes and seconds write %s\n",
+                 at.LineNo, at.WayFilename, NumberText(fields.Lat).c_str(), NumberText(fields.Long).c_str(),
+                 NumberText(fields.Elev).c_str(), marked.c_str());
+}
+
 }  // namespace
 
 void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLine& at,
@@ -60,6 +84,7 @@ void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLi
     WaypointFields fields;
     int count = ScanWaypointFields(data, fields);
     if (count < kNeededFields) count = ReadOtherPositionForms(data, count, metresPerElevationUnit, fields, at);
+    if (count == kFieldsWithElevation) WarnOfSpacedPosition(data, fields, at);
     size_t idLength = std::strlen(fields.Id);
     if (idLength > static_cast<size_t>(kWayIdMax)) {
         ReportLineFault(at, "Oops, ID longer than 31 characters in %s, line %d\n", wayFile, at.LineNo);

@@ -121,6 +121,16 @@ const Row kRows[] = {
      "Oops, unprintable character '\x1a' in ID of walk.txt, line 2\n"
      "Warning, no waypoint description in walk.txt, line  2\n",
      1},
+    {"PastedPositionsAndSpacedDegrees",
+     "C003  55°58’30” N 4°20’10” W  90  Craigallian Loch\n"
+     "C004  55.9422  −4.3176  60  Milngavie\n"
+     "C007  56 06 30N 4 33 00W  361  Conic Hill\n"
+     "C008  56 07 30  N of the stile\n",
+     {"-g", "walk.txt"}, "",
+     "Warning, line 3 of walk.txt reads latitude 56, longitude 6, elevation 30: for degrees, minutes and "
+     "seconds write 56°06'30\"N 4°33'00\"W\n"
+     "Note: 4 Waypoints found in walk.txt\n",
+     0},
     {"DirectiveBeforeFirstWaypoint", "#NEW_COLUMN\n" + kGoodWalk, {"walk.txt"}, "",
      "Oops, #NEW_COLUMN (line 1, walk.txt) illegal before 1st waypoint\n", 1},
 };

@@ -79,6 +79,17 @@ const LineCase kLineCases[] = {
     {"M2 −33.5e0 151.25 −30 below", "M2", -33.5, 151.25, 0, "−30 below", 0, ""},
     {"M3 54.5 −2.1 120 Top", "M3", 54.5, -2.1, 120, "Top", 0, ""},
     {"M4 54.5 −x Gate", "M4", 54.5, 0, 0, "−x Gate", 1, "Oops, can't get ID, Lat, Long in walk.txt, line 7\n"},
+    // Degrees, minutes and seconds parted by blanks read as three numbers,
+    // as always, with a warning; words after three numbers bring none.
+    {"S1 56 06 30N 4 33 00W 361 Conic Hill", "S1", 56, 6, 30, "4 33 00W 361 Conic Hill", 0,
+     "Warning, line 7 of walk.txt reads latitude 56, longitude 6, elevation 30: for degrees, minutes and "
+     "seconds write 56°06'30\"N 4°33'00\"W\n"},
+    {"S2 56 06 29.5 N 4 33 00 W", "S2", 56, 6, 29.5, "N 4 33 00 W", 0,
+     "Warning, line 7 of walk.txt reads latitude 56, longitude 6, elevation 29.5: for degrees, minutes and "
+     "seconds write 56°06'29.5\"N 4°33'00\"W\n"},
+    {"S3 56 06 30 N of the stile", "S3", 56, 6, 30, "N of the stile", 0, ""},
+    {"S4 56 06 30 E side", "S4", 56, 6, 30, "E side", 0, ""},
+    {"S5 53 7 30 Nant Ffrancon", "S5", 53, 7, 30, "Nant Ffrancon", 0, ""},
     // Grid references, at the centre of the square they name; the letters
     // choose the grid. Positions to the six decimals of the GPX file.
     {"G1 NS 553 745 60 Milngavie", "G1", 55.942161, -4.317590, 60, "Milngavie", 0, ""},

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "hemisphere_position.h"
 #include "text_line.h"
@@ -191,6 +192,35 @@ TEST(ScanHemispherePosition, FormsValuesAndFaults) {
         EXPECT_NEAR(latDeg, c.latDeg, 1e-9);
         EXPECT_NEAR(longDeg, c.longDeg, 1e-9);
         EXPECT_FALSE(std::signbit(latDeg) && latDeg == 0.0) << "S0 is 0, not -0";
+    }
+}
+
+// Degrees, minutes and seconds parted by blanks alone, and what the signs
+// make of them; "" where the text is no such position.
+TEST(MarkSpacedPosition, SpacedFormsAndLookAlikeDescriptions) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"56 06 30N 4 33 00W  361  Conic Hill", "56°06'30\"N 4°33'00\"W"},
+        {"56 06 30 N 4 33 00 W", "56°06'30\"N 4°33'00\"W"},
+        {"33 52 30.5s 151 12 36 e 20", "33°52'30.5\"S 151°12'36\"E"},
+        {"56 06 30 N of the stile", ""},
+        {"56 06 30 S 2 stiles", ""},
+        {"56 06 30 E side", ""},
+        {"53 7 30 Nant Ffrancon", ""},
+        {"56 06 30N 4 33 00", ""},
+        {"56 06 30W 4 33 00N", ""},
+        {"56 06 30Nx 4 33 00W", ""},
+        {"56 06.5 30N 4 33 00W", ""},
+        {"56 60 30N 4 33 00W", ""},
+        {"56 06 30N 181 33 00W", ""},
+    };
+    for (const auto& [text, marked] : cases) {
+        SCOPED_TRACE(text);
+        std::string result = "unset";
+        const bool spaced = *marked != '\0';
+        EXPECT_EQ(MarkSpacedPosition(text, result), spaced);
+        if (spaced) {
+            EXPECT_EQ(result, marked);
+        }
     }
 }
 
