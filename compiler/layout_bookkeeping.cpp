@@ -87,6 +87,12 @@ void LayoutBookkeeping(const char* line, WayFileLine& at, Settings& settings, Wa
 void FinishStages(WayFileLine& at, Settings& settings, WaypointRecords& waypoints) {
     if (!settings.RouteCard || waypoints.List.empty()) return;
     std::vector<Stage>& stages = waypoints.Stages;
+    // A STAGE after the last waypoint begins nothing; the stage before it
+    // has its totals row already.
+    if (!stages.empty() && stages.back().First == waypoints.List.size()) {
+        stages.pop_back();
+        return;
+    }
     if (stages.empty()) stages.push_back(Stage{});
     EndStage("the last stage", at, settings, waypoints.List, false);
 }

@@ -30,7 +30,9 @@ double GuidePageContentMax(const GuideLayout& layout) {
     return columns * kGuideColumnFrameContentMax + rows * (kGuideRowContentMax + kGuideRuleContentMax);
 }
 
-int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf) {
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf,
+               const RouteCard* card) {
+    static_cast<void>(card);
     GuideLayout layout;
     ComputeGuideLayout(settings, layout);
     if (layout.ColumnsAcross < 1 || layout.RowsPerColumn < 1) {
@@ -70,7 +72,7 @@ int WriteGuide(const WaypointList& list, const Settings& settings, const FileNam
     return 0;
 }
 
-int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files) {
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, const RouteCard* card) {
     PdfWriter pdf;
-    return WriteGuide(list, settings, files, pdf);
+    return WriteGuide(list, settings, files, pdf, card);
 }
