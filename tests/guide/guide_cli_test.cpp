@@ -281,4 +281,28 @@ JUDGED_TEST(GuideCli, RouteCardOnA4, Judge::kPdfReaders) {
     EXPECT_NEAR(YOf(FindText(back, "Total")), w4->y - 14.4, 0.01);
 }
 
+// A stage whose last waypoint fills its column: the totals row opens the
+// next column (column 2, behind column 1) and the next stage starts column
+// 3, headed by its name, while column 1 keeps the title.
+JUDGED_TEST(GuideCli, TotalsRowOfAFullColumnOpensTheNext, Judge::kPdfReaders) {
+    ScratchDir dir;
+    GuideRun run = RunGuide(dir, "#ROUTE_CARD\n" + Walk(26, "#STAGE=Two\n", 24), {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, Notes(26));
+    ASSERT_EQ(run.pages.size(), 2u);
+    EXPECT_EQ(PdfReadersFault(run.pdfPath), "");
+    const DrawnText* w24 = FindText(run.pages[0], "W24");
+    const DrawnText* w25 = FindText(run.pages[0], "W25");
+    ASSERT_TRUE(w24 && w25);
+    EXPECT_NEAR(w24->y, kGuideFirstUpper - 23 * kGuideRow, 0.01);
+    EXPECT_NEAR(w25->y, kGuideFirstUpper, 0.01);
+    const DrawnText* total = FindText(run.pages[1], "Total");
+    ASSERT_TRUE(total);
+    EXPECT_NEAR(total->y, kGuideFirstUpper, 0.01);
+    EXPECT_NEAR(YOf(FindText(run.pages[0], "Two")), kGuideFirstUpper + kGuideRow, 0.01);
+    EXPECT_EQ(FindText(run.pages[1], "Two"), nullptr);
+    EXPECT_EQ(std::count_if(run.pages[0].texts.begin(), run.pages[0].texts.end(),
+                            [](const DrawnText& text) { return text.text == "Total"; }),
+              1);  // the second stage's, after W26
+}
+
 }  // namespace
