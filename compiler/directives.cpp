@@ -24,6 +24,15 @@ constexpr int kMaxIdLowest = 8;
 // Most splits of the page height: four bands of columns.
 constexpr int kSplitSheetMax = 3;
 
+// Fastest PACE in distance units per hour and steepest CLIMB in elevation
+// units per hour: far past any walker, and they keep every time finite.
+constexpr double kMaxPace = 100.0;
+constexpr double kMaxClimb = 100000.0;
+// Largest MAGNETIC variation in degrees, east or west.
+constexpr double kMaxVariationDeg = 180.0;
+constexpr int kMinutesPerHour = 60;
+constexpr int kHoursPerDay = 24;
+
 constexpr const char* kNameOnly = "= \t";        // followers of most names
 constexpr const char* kNameOrLetter = ".= \t";   // followers of SYM and SYM_RULE
 constexpr const char* kEndOnly = "";             // NEW_COLUMN stands alone
@@ -74,6 +83,10 @@ const NumberDirective kNumberDirectives[] = {
      "Oops, invalid BORDERS", true},
     {"FONTSIZE", &Settings::FontSize, 0.0, false, kMaxFontPoints,
      "Oops, invalid FONTSIZE", false},
+    {"FIELDWIDTH_LEG", &Settings::FieldWidthLeg, kMinFieldInches, true, kMaxPageInches,
+     "Oops, invalid FIELDWIDTH_LEG", false},
+    {"PACE", &Settings::Pace, 0.0, false, kMaxPace, "Oops, invalid PACE", false},
+    {"CLIMB", &Settings::Climb, 0.0, false, kMaxClimb, "Oops, invalid CLIMB", false},
 };
 
 bool InBounds(const NumberDirective& directive, double value) {
@@ -149,11 +162,45 @@ int TakeTitle(const char* value, WayFileLine& at, Settings& settings) {
     return 0;
 }
 
+// A paper size by name, with the whole-point page its PDFs have.
+struct NamedSheet {
+    const char* name;         // lower case
+    double widthPt;
+    double heightPt;
+};
+
+// ISO 216 (A5, A4, A3) rounded to whole points as PDF makers give them,
+// and the US Letter and Legal sizes.
+const NamedSheet kNamedSheets[] = {
+    {"a5", 420.0, 595.0}, {"a4", 595.0, 842.0}, {"a3", 842.0, 1191.0},
+    {"letter", 612.0, 792.0}, {"legal", 612.0, 1008.0},
+};
+
+constexpr double kMillimetresPerInch = 25.4;
+
+// Millimetres to inches of the nearest whole point, so that 210x297mm is
+// the very A4 page of the named size.
+double MillimetresToWholePointInches(double mm) {
+    return std::round(mm / kMillimetresPerInch * kPointsPerInch) / kPointsPerInch;
+}
+
 int TakeSheetSize(char* value, WayFileLine& at, Settings& settings) {
-    ReplaceChar(value, 'X');
+    LowerCaseInPlace(value);
+    for (const NamedSheet& sheet : kNamedSheets) {
+        if (std::strcmp(value, sheet.name) == 0) {
+            settings.SheetWidth = sheet.widthPt / kPointsPerInch;
+            settings.SheetHeight = sheet.heightPt / kPointsPerInch;
+            return 0;
+        }
+    }
     ReplaceChar(value, 'x');
-    if (std::sscanf(value, "%lf %lf", &settings.SheetWidth, &settings.SheetHeight) != 2) {
+    int used = 0;
+    if (std::sscanf(value, "%lf %lf%n", &settings.SheetWidth, &settings.SheetHeight, &used) != 2) {
         return Reject(at, "Oops, directive value not found");
+    }
+    if (StartsWith(SkipBlanks(value + used), "mm")) {
+        settings.SheetWidth = MillimetresToWholePointInches(settings.SheetWidth);
+        settings.SheetHeight = MillimetresToWholePointInches(settings.SheetHeight);
     }
     for (double side : {settings.SheetWidth, settings.SheetHeight}) {
         if (!(side > 0.0) || !std::isfinite(side) || side > kMaxPageInches) {
@@ -185,6 +232,49 @@ int TakeBlankLine(const char* value, WayFileLine& at, Settings& settings) {
     rows = 1;
     ReadInt(value, rows);
     if (rows < 0) return Reject(at, "Oops, invalid BLANK_LINE value");
+    return 0;
+}
+
+// HH:MM, hours 00 to 23 and minutes 00 to 59, two digits each.
+int TakeStartTime(const char* value, WayFileLine& at, Settings& settings) {
+    const bool shaped = IsDigit(value[0]) && IsDigit(value[1]) && value[2] == ':' && IsDigit(value[3]) &&
+                        IsDigit(value[4]) && value[5] == '\0';
+    const int hours = shaped ? (value[0] - '0') * 10 + (value[1] - '0') : 0;
+    const int minutes = shaped ? (value[3] - '0') * 10 + (value[4] - '0') : 0;
+    if (!shaped || hours >= kHoursPerDay || minutes >= kMinutesPerHour) {
+        return Reject(at, "Oops, invalid START_TIME (may be HH:MM)");
+    }
+    settings.StartMinutes = hours * kMinutesPerHour + minutes;
+    return 0;
+}
+
+// Degrees and W or E, as the map's margin gives the variation: 2.5W.
+int TakeMagnetic(char* value, WayFileLine& at, Settings& settings) {
+    LowerCaseInPlace(value);
+    // strtod, not "%lf": the scan would swallow the e of 0.5e as an exponent.
+    char* side = nullptr;
+    const double degrees = std::strtod(value, &side);
+    if (side == value) return Reject(at, "Oops, directive value not found");
+    side = SkipBlanks(side);
+    if (!std::isfinite(degrees) || degrees < 0.0 || degrees > kMaxVariationDeg ||
+        !((side[0] == 'w' || side[0] == 'e') && side[1] == '\0')) {
+        return Reject(at, "Oops, invalid MAGNETIC (may be like 2.5W or 1E)");
+    }
+    settings.Magnetic = 1;
+    settings.MagneticWestDeg = side[0] == 'w' ? degrees : -degrees;
+    return 0;
+}
+
+// A stage is the card's: its totals are distance, climb and time.
+int TakeStage(const char* value, WayFileLine& at, Settings& settings) {
+    if (!settings.RouteCard) return Reject(at, "Oops, #STAGE= needs #ROUTE_CARD above it");
+    if (*value == '\0') return Reject(at, "Oops, no stage name found");
+    if (std::strlen(value) > static_cast<size_t>(kStageNameMax)) return Reject(at, "Oops, stage name too long");
+    if (int bad = FirstBadTextChar(value)) {
+        return ReportLineFault(at, "Oops, unprintable character '%c' in #STAGE name, line %d in %s\n", bad,
+                               at.LineNo, at.WayFilename);
+    }
+    settings.StageRequest = value;
     return 0;
 }
 
@@ -248,5 +338,18 @@ int ParseDirective(char* line, WayFileLine& at, Settings& settings, SymbolTable&
         settings.NewColumnRequest = 1;
         return 0;
     }
+    if (DirectiveNameIs(name, "ROUTE_CARD", kEndOnly) == 0) {
+        settings.RouteCard = 1;
+        return 0;
+    }
+    if (DirectiveNameIs(name, "START_TIME", kNameOnly) == 0) return TakeStartTime(value, at, settings);
+    if (DirectiveNameIs(name, "MAGNETIC", kNameOnly) == 0) return TakeMagnetic(value, at, settings);
+    if (DirectiveNameIs(name, "VIA", kNameOnly) == 0) {
+        if (!StartsWith(LowerCaseInPlace(value), "undescribed")) return Reject(at, "Oops, unknown VIA points");
+        settings.ViaUndescribed = 1;
+        settings.ViaRequest = 1;
+        return 0;
+    }
+    if (DirectiveNameIs(name, "STAGE", kNameOnly) == 0) return TakeStage(value, at, settings);
     return Reject(at, "Oops, unknown directive");
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <new>
+#include <utility>
 
 #include "command_line.h"
 #include "convert_to_grid.h"
@@ -13,6 +14,7 @@
 #include "out_of_memory.h"
 #include "output_names.h"
 #include "report.h"
+#include "route_card.h"
 #include "route_measures.h"
 #include "wayfile_reader.h"
 
@@ -74,15 +76,18 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
         WriteGpxFile(files.GpxFilename, list, run.waypoints.Bounds, run.symbols, run.RunTimestamp,
                      MetresPerElevationUnit(run.settings)))
         return 1;
+    RouteCard card;
     if (files.RptFilename[0] != '\0' || files.PdfFilename[0] != '\0') {
         if (ConvertToGrid(list, GridParamsFor(run.settings.GridSystem), files.WayFilename.c_str(),
                           MetresPerElevationUnit(run.settings))) {
             return 1;
         }
-        AccumulateRoute(list, run.symbols, run.settings);
+        if (run.settings.RouteCard) card.Stages = std::move(run.waypoints.Stages);
+        AccumulateRoute(list, run.symbols, run.settings, run.settings.RouteCard ? &card : nullptr);
     }
-    if (files.RptFilename[0] != '\0' && WriteReportFile(files.RptFilename, list, run.settings)) return 1;
-    if (files.PdfFilename[0] != '\0' && WriteGuide(list, run.settings, files)) return 1;
+    const RouteCard* cardShown = run.settings.RouteCard ? &card : nullptr;
+    if (files.RptFilename[0] != '\0' && WriteReportFile(files.RptFilename, list, run.settings, cardShown)) return 1;
+    if (files.PdfFilename[0] != '\0' && WriteGuide(list, run.settings, files, cardShown)) return 1;
 
     std::fprintf(stderr, "Note: %zu Waypoints found in %s\n", list.size(), files.WayFilename.c_str());
     if (duplicatePositions != 0) {

@@ -69,11 +69,27 @@ struct Settings {
     double FontSize = 6.0;            // points
     char Title[kTitleMax + 1] = {};
 
+    // The route card, off unless ROUTE_CARD is given. A value of 0 stands
+    // for the default, whose unit does not depend on the units directives.
+    int RouteCard = 0;
+    double Pace = 0.0;                // DistanceUnits per hour on the flat; 0: 5 km/h
+    double Climb = 0.0;               // elevation units climbed per hour; 0: 600 m
+    int StartMinutes = -1;            // START_TIME, minutes after midnight; -1: none
+    int Magnetic = 0;                 // MAGNETIC given: bearings are magnetic
+    double MagneticWestDeg = 0.0;     // variation, degrees west (east negative)
+    double FieldWidthLeg = 0.35;      // the guide's bearing and time field, with the card
+    int ViaUndescribed = 0;           // VIA=UNDESCRIBED: undescribed waypoints are via points
+
     int RowsPerColumn = 0;            // waypoint rows in one guide column
     int InsertedRows = 0;             // blank rows inserted so far
     int BlankLineRequest = 0;         // per line, cleared before every line
     int NewColumnRequest = 0;
+    int ViaRequest = 0;               // per line: VIA was given
+    const char* StageRequest = nullptr;  // per line: the name of a STAGE, in the line
+    long long ViaPoints = 0;          // via points read so far: they take no guide row
 };
+
+constexpr int kStageNameMax = kTitleMax;  // bytes in a stage name: it heads a column as the title does
 
 constexpr double kMetresPerFoot = 0.3048;  // the international foot, exact
 

@@ -76,7 +76,7 @@ void WarnOfSpacedPosition(const char* data, const WaypointFields& fields, const 
 }  // namespace
 
 void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLine& at,
-                      WaypointRecords& waypoints) {
+                      WaypointRecords& waypoints, bool viaUndescribed) {
     const char* wayFile = at.WayFilename;
     Waypoint& waypoint = waypoints.List.emplace_back();
     waypoint.LineNo = at.LineNo;
@@ -97,6 +97,7 @@ void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLi
     waypoint.Lat = fields.Lat;
     waypoint.Long = fields.Long;
     waypoint.Elev = fields.Elev;
+    waypoint.NoElev = !fields.ElevRead;
 
     // data is never longer than kLinePieceMax, so the description is never
     // cut and the checks below may read it where it stands.
@@ -111,7 +112,9 @@ void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLi
         ReportLineFault(at, "Oops, unprintable character '%c' in description of %s, line %d\n", bad, wayFile,
                         at.LineNo);
     }
-    if (waypoint.Desc.empty()) {
+    if (waypoint.Desc.empty() && viaUndescribed) {
+        waypoint.Via = 1;
+    } else if (waypoint.Desc.empty()) {
         std::fprintf(stderr, "Warning, no waypoint description in %s, line  %d\n", wayFile, at.LineNo);
     }
 }
@@ -128,12 +131,18 @@ void ReadWayFile(std::FILE* file, WayFileLine& at, Settings& settings, SymbolTab
         }
         settings.BlankLineRequest = 0;
         settings.NewColumnRequest = 0;
+        settings.ViaRequest = 0;
+        settings.StageRequest = nullptr;
         if (line[0] == '#') {
             ParseDirective(line, at, settings, symbols);
-            LayoutBookkeeping(line, at, settings, waypoints.List);
+            LayoutBookkeeping(line, at, settings, waypoints);
         } else {
             const char* data = SkipBlanks(line);
-            if (*data) ReadWaypointLine(data, MetresPerElevationUnit(settings), at, waypoints);
+            if (*data) {
+                ReadWaypointLine(data, MetresPerElevationUnit(settings), at, waypoints, settings.ViaUndescribed);
+                settings.ViaPoints += waypoints.List.back().Via;
+            }
         }
     }
+    FinishStages(at, settings, waypoints);
 }

@@ -14,9 +14,10 @@
 // Makes the waypoint of the line at; data is the cleaned line after its
 // leading blanks, at most kLinePieceMax bytes.
 // A grid reference is placed at the height of the line's elevation, taken
-// in metres as elevation x metresPerElevationUnit.
+// in metres as elevation x metresPerElevationUnit. With viaUndescribed a
+// waypoint without a description is a via point, without the warning.
 void ReadWaypointLine(const char* data, double metresPerElevationUnit, WayFileLine& at,
-                      WaypointRecords& waypoints);
+                      WaypointRecords& waypoints, bool viaUndescribed = false);
 
 // Reads the open WayFile to its end, at.LineNo numbering every piece read.
 // A piece with text after a carriage return is a line fault, since cleaning

@@ -4,8 +4,10 @@
 // route fields); the writers only read them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "block_list.h"
 #include "text_arena.h"
@@ -35,6 +37,8 @@ struct Waypoint {
     uint8_t SegmentStart = 0;         // flag: a distance run begins here
     uint8_t HasDistance = 0;          // flag: Distance holds a value
     uint8_t HasGrade = 0;             // flag: Grade holds a value
+    uint8_t NoElev = 0;               // flag: the line gave no elevation, so its height is unknown
+    uint8_t Via = 0;                  // flag: a via point, measured but not shown as a row
 };
 static_assert(sizeof(Waypoint) == 104, "no padding in the record");
 
@@ -52,10 +56,19 @@ struct BoundingBox {
 // Takes waypoint's position into box; the first waypoint of a list sets it.
 void WidenBounds(BoundingBox& box, const Waypoint& waypoint, bool first);
 
+// A stage of the route card (a day, a leg of a round): the waypoints from
+// First up to the next stage's First.
+struct Stage {
+    std::string_view Name;            // at most kStageNameMax bytes; empty before the first STAGE
+    std::size_t First = 0;            // index of its first waypoint in the list
+};
+
 // The waypoints as the reader leaves them: the records, the texts their IDs
-// and descriptions point into, and the box round their positions.
+// and descriptions point into, the box round their positions, and the
+// stages, which only a file with the route card has.
 struct WaypointRecords {
     WaypointList List;
     TextArena Texts;
     BoundingBox Bounds;
+    std::vector<Stage> Stages;
 };

@@ -67,11 +67,12 @@ const char* SkipSpaces(const char* p) {
 
 // The optional elevation after a position, read as the fourth conversion of
 // the formatted scan reads it. Returns where the description starts.
-const char* TakeElevation(const char* text, double& elev) {
+const char* TakeElevation(const char* text, double& elev, bool& elevRead) {
     const char* field = SkipBlanks(text);
     double number = 0.0;
     if (std::sscanf(field, "%lf", &number) != 1 || !std::isfinite(number)) return field;
     elev = number;
+    elevRead = true;
     return SkipFields(field, 1);
 }
 
@@ -101,6 +102,7 @@ int QuickScanWaypointFields(const char* data, WaypointFields& fields) {
     // Every field ended at a blank or the end, so this is where SkipFields
     // over count fields would land.
     fields.Rest = SkipBlanks(p);
+    fields.ElevRead = count == 4;
     return count;
 }
 
@@ -115,6 +117,7 @@ int ScanWaypointFields(const char* data, WaypointFields& fields) {
         count = 3;
     }
     fields.Rest = SkipFields(data, count > 0 ? count : 0);
+    fields.ElevRead = count == 4;
     return count;
 }
 
@@ -158,7 +161,8 @@ LetteredScan ScanLetteredPosition(const char* position, double metresPerElevatio
         }
     }
     double elev = 0.0;
-    const char* rest = TakeElevation(position + used, elev);
+    bool elevRead = false;
+    const char* rest = TakeElevation(position + used, elev, elevRead);
     if (hemisphere == kNotHemispherePosition &&
         GridToLatLong(ref.Grid, ref.EastingM, ref.NorthingM, latDeg, longDeg, elev * metresPerElevationUnit) != 0) {
         writtenLength = used;
@@ -167,6 +171,7 @@ LetteredScan ScanLetteredPosition(const char* position, double metresPerElevatio
     fields.Lat = latDeg;
     fields.Long = longDeg;
     fields.Elev = elev;
+    fields.ElevRead = elevRead;
     fields.Rest = rest;
     return kLetteredPositionRead;
 }

@@ -12,6 +12,7 @@ struct WaypointFields {
     double Lat = 0.0;                 // degrees
     double Long = 0.0;                // degrees
     double Elev = 0.0;                // as written, 0 when absent
+    bool ElevRead = false;            // the line gave an elevation
     const char* Rest = nullptr;       // the text after the fields converted and the blanks after them
 };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "route_card.h"
 #include "settings.h"
 
 namespace {
@@ -55,13 +56,22 @@ void MarkSegmentStarts(WaypointList& list, const SymbolTable& symbols) {
     }
 }
 
-void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& settings) {
+void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& settings, RouteCard* card) {
     const double unitFactor = UnitFactor(settings);
     const double metresPerElevationUnit = MetresPerElevationUnit(settings);
+    RouteCardPass pass;
+    if (card) StartRouteCard(*card, list.size(), settings, pass);
+    std::size_t index = 0;
     for (Waypoint& waypoint : list) {
+        const std::size_t at = index++;
         if (!MeasuredWaypoint(waypoint, symbols)) continue;
-        SymbolEntry& letter = symbols.Entries[SymbolEntryOf(waypoint.WayID[0])];
+        const int entry = SymbolEntryOf(waypoint.WayID[0]);
+        SymbolEntry& letter = symbols.Entries[entry];
         const double elevM = waypoint.Elev * metresPerElevationUnit;
+        // With the card, a leg to or from an unknown height is measured level.
+        const bool riseKnown = !card || CardRiseKnown(pass, entry, waypoint);
+        const double dZ = riseKnown ? elevM - letter.PrevElev : 0.0;
+        double legM = 0.0;
         if (waypoint.SegmentStart) {
             letter.SumDistance = 0.0;
             waypoint.Distance = 0.0;
@@ -69,8 +79,7 @@ void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& s
         } else {
             const double dE = waypoint.GridE - letter.PrevGridE;
             const double dN = waypoint.GridN - letter.PrevGridN;
-            const double dZ = elevM - letter.PrevElev;
-            const double legM = std::sqrt(dE * dE + dN * dN + dZ * dZ);
+            legM = std::sqrt(dE * dE + dN * dN + dZ * dZ);
             letter.SumDistance += legM;
             waypoint.Distance = letter.SumDistance * unitFactor;
             waypoint.HasDistance = 1;
@@ -80,8 +89,10 @@ void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& s
                 waypoint.HasGrade = 1;
             }
         }
+        if (card) CardStep(pass, entry, at, waypoint, elevM, dZ, legM, riseKnown);
         letter.PrevGridE = waypoint.GridE;
         letter.PrevGridN = waypoint.GridN;
         letter.PrevElev = elevM;
     }
+    if (card) FinishRouteCard(pass);
 }

@@ -22,5 +22,8 @@ void MarkSegmentStarts(WaypointList& list, const SymbolTable& symbols);
 // Fills Distance, HasDistance, Grade and HasGrade of every measured waypoint
 // from its letter's previous measured waypoint, using the grid references of
 // ConvertToGrid; each letter's running distance lives in its symbol entry.
-// A leg of zero length gets no grade.
-void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& settings);
+// A leg of zero length gets no grade. With card (its Stages set), fills the
+// route card in the same pass, and measures a leg to or from a waypoint of
+// unknown height level.
+struct RouteCard;
+void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& settings, RouteCard* card = nullptr);

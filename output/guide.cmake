@@ -9,4 +9,4 @@ add_library(guide STATIC
   ${CMAKE_CURRENT_LIST_DIR}/guide.cpp
 )
 target_include_directories(guide PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(guide PUBLIC pdf waypoint_model)
+target_link_libraries(guide PUBLIC pdf waypoint_model geodesy)

@@ -27,10 +27,14 @@ std::int32_t StartingCapacity(const GuideLayout& layout) {
 double GuidePageContentMax(const GuideLayout& layout) {
     double columns = static_cast<double>(layout.ColumnsAcross) * layout.Bands;
     double rows = columns * layout.RowsPerColumn;
-    return columns * kGuideColumnFrameContentMax + rows * (kGuideRowContentMax + kGuideRuleContentMax);
+    const double cardColumn = layout.RouteCard ? kGuideCardFrameContentMax : 0.0;
+    const double cardRow = layout.RouteCard ? kGuideCardRowContentMax : 0.0;
+    return columns * (kGuideColumnFrameContentMax + cardColumn) +
+           rows * (kGuideRowContentMax + kGuideRuleContentMax + cardRow);
 }
 
-int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf) {
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf,
+               const RouteCard* card) {
     GuideLayout layout;
     ComputeGuideLayout(settings, layout);
     if (layout.ColumnsAcross < 1 || layout.RowsPerColumn < 1) {
@@ -51,14 +55,14 @@ int WriteGuide(const WaypointList& list, const Settings& settings, const FileNam
         return 1;
     }
     GuideColumns columns;
-    FindGuideColumns(list, settings.InsertedRows, layout, columns);
+    FindGuideColumns(list, settings.InsertedRows, layout, columns, card);
 
     PdfError error = PdfOpen(pdf, files.PdfFilename, nullptr, kGuideMakerDomain, "cairnlog", nullptr, nullptr,
                              StartingCapacity(layout), layout.PageWidth, layout.PageHeight);
     if (error == PDF_OK) {
         for (long long first = 1; first <= columns.Count; first = GuideNextFirstColumn(layout, first)) {
-            DrawGuideFrame(pdf, layout, settings, first);
-            DrawGuideRows(pdf, layout, list, files.WayFilename.c_str(), columns, first);
+            DrawGuideFrame(pdf, layout, settings, first, &columns, card);
+            DrawGuideRows(pdf, layout, list, files.WayFilename.c_str(), columns, first, card);
             if (PdfShowPage(pdf, 1) != PDF_OK) break;
         }
         error = PdfClose(pdf);  // the document's first failure, if any
@@ -70,7 +74,7 @@ int WriteGuide(const WaypointList& list, const Settings& settings, const FileNam
     return 0;
 }
 
-int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files) {
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, const RouteCard* card) {
     PdfWriter pdf;
-    return WriteGuide(list, settings, files, pdf);
+    return WriteGuide(list, settings, files, pdf, card);
 }

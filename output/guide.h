@@ -7,6 +7,7 @@
 #include "Pdf.h"
 #include "file_names.h"
 #include "guide_layout.h"
+#include "route_card.h"
 #include "settings.h"
 #include "waypoint.h"
 
@@ -24,7 +25,12 @@ double GuidePageContentMax(const GuideLayout& layout);
 // too many rows on a guide page (...)"), both before anything is opened; 1
 // after the writer's message when the file cannot be created or the writer
 // fails (the file is closed and removed).
-int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf);
+// With card, each row shows its leg's bearing and time in a fifth field,
+// via points have no row, every stage ends with its totals row and its
+// name heads its columns.
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf,
+               const RouteCard* card = nullptr);
 
 // The same with a writer of its own, reading the clock.
-int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files);
+int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files,
+               const RouteCard* card = nullptr);

@@ -14,12 +14,20 @@
 #include "guide_layout.h"
 #include "waypoint.h"
 
+struct RouteCard;
+
 struct GuideColumns {
-    long long Count = 0;               // (waypoints + inserted rows) / RowsPerColumn, rounded up
+    long long Count = 0;               // (rows shown + inserted rows) / RowsPerColumn, rounded up
     std::vector<std::size_t> Starts;   // index of each column's first waypoint
+    // With the route card: the rows at each column's top that belong to the
+    // waypoint before its first (a totals row that found the column before
+    // full, and the blank rows after it), and the stage that heads it.
+    std::vector<long long> LeadRows;
+    std::vector<std::size_t> Heads;
 };
 
-// Rows a waypoint takes: its RowSpan, at least 1.
+// Rows a waypoint takes: its RowSpan, at least 1; a via point only the rows
+// after it, RowSpan - 1.
 int GuideRowSpan(const Waypoint& waypoint);
 
 // Finds where every column starts, in one pass over the list: a column takes
@@ -27,7 +35,17 @@ int GuideRowSpan(const Waypoint& waypoint);
 // past the column's last row ends it. Every page then finds its columns
 // without walking the list again, and a column's start is the same on
 // whichever page it is drawn. insertedRows counts the blank rows of list.
-void FindGuideColumns(const WaypointList& list, int insertedRows, const GuideLayout& layout, GuideColumns& columns);
+// With card, the rows a stage's last waypoint takes past its column's end
+// go on into the next column rather than being lost.
+void FindGuideColumns(const WaypointList& list, int insertedRows, const GuideLayout& layout, GuideColumns& columns,
+                      const RouteCard* card = nullptr);
+
+// The stage of card that the waypoint at index belongs to.
+std::size_t GuideStageOf(const RouteCard& card, std::size_t index);
+
+// 1 when the waypoint at index is the last of its stage: its totals row
+// follows it.
+int GuideEndsStage(const RouteCard& card, std::size_t count, std::size_t index);
 
 // The column number shown in band b at position p (0 is the leftmost) on the
 // page whose first column is k.

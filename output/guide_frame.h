@@ -24,6 +24,17 @@ constexpr std::size_t kGuideColumnFrameContentMax = 9 * (PDF_TEXT_FIXED_MAX + 2 
                                                     10 * PDF_PATH_STEP_MAX + PDF_STROKE_MAX +
                                                     2 * kGuideRuleContentMax;
 
+// What the route card adds to a column's frame: two header texts and the
+// separator of its field.
+constexpr std::size_t kGuideCardFrameContentMax = 2 * (PDF_TEXT_FIXED_MAX + 2 * (kGuideLabelTextSize - 1)) +
+                                                  2 * PDF_PATH_STEP_MAX;
+
+struct GuideColumns;
+struct RouteCard;
+
 // Draws the frames of all ColumnsAcross x Bands columns of the page whose
 // first column is k, filled or empty, labelled with their column numbers.
-void DrawGuideFrame(PdfWriter& pdf, const GuideLayout& layout, const Settings& settings, long long firstColumn);
+// With card (and the columns found for it), a column of a named stage is
+// headed by the stage's name instead of the title.
+void DrawGuideFrame(PdfWriter& pdf, const GuideLayout& layout, const Settings& settings, long long firstColumn,
+                    const GuideColumns* columns = nullptr, const RouteCard* card = nullptr);

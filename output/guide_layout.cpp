@@ -26,18 +26,20 @@ void ComputeGuideLayout(const Settings& settings, GuideLayout& layout) {
     const double grid = settings.FieldWidthGrid;
     const double elev = settings.FieldWidthElev;
     const double desc = settings.FieldWidthDesc;
+    // Without the card the field is no width, and adding 0 changes no sum.
+    const double leg = settings.RouteCard ? settings.FieldWidthLeg : 0.0;
 
     layout = GuideLayout{};
     layout.Bands = settings.SplitSheet + 1;
     layout.RowsPerColumn = GuideRowsPerColumn(settings);
-    // The divisor is the four field widths alone, without the gutter.
+    // The divisor is the field widths alone, without the gutter.
     layout.ColumnsAcross = TruncToInt((settings.SheetWidth - 2 * settings.Borders + settings.Gutter) /
-                                      (wp + grid + elev + desc));
+                                      (wp + grid + elev + leg + desc));
     layout.PageWidth = TruncToInt(settings.SheetWidth * kPointsPerInch);
     layout.PageHeight = TruncToInt(settings.SheetHeight * kPointsPerInch);
 
     layout.RowHeight = settings.FieldHeight * kPointsPerInch;
-    layout.ColumnWidth = (wp + grid + elev + desc) * kPointsPerInch;
+    layout.ColumnWidth = (wp + grid + elev + leg + desc) * kPointsPerInch;
     layout.GutterWidth = settings.Gutter * kPointsPerInch;
     layout.BorderWidth = settings.Borders * kPointsPerInch;
     layout.ColumnHeight = (layout.RowsPerColumn + 1) * layout.RowHeight;
@@ -55,15 +57,19 @@ void ComputeGuideLayout(const Settings& settings, GuideLayout& layout) {
     layout.GridValueAnchor = (wp + grid) * kPointsPerInch - kGuideTextPad;
     layout.GridHeaderAnchor = (wp + grid / 2) * kPointsPerInch;
     layout.ElevAnchor = (wp + grid + elev / 2) * kPointsPerInch;
-    layout.DescAnchor = (wp + grid + elev) * kPointsPerInch + kGuideTextPad;
+    layout.LegAnchor = (wp + grid + elev + leg / 2) * kPointsPerInch;
+    layout.DescAnchor = (wp + grid + elev + leg) * kPointsPerInch + kGuideTextPad;
     layout.MarkerAnchor = layout.ColumnWidth - kGuideTextPad;
     layout.WaypointEdge = wp * kPointsPerInch;
     layout.GridEdge = (wp + grid) * kPointsPerInch;
     layout.ElevEdge = (wp + grid + elev) * kPointsPerInch;
+    layout.LegEdge = (wp + grid + elev + leg) * kPointsPerInch;
     layout.CutMarkOffset = layout.ColumnWidth + layout.GutterWidth / 2;
 
     layout.FontSize = settings.FontSize;
     layout.GridSystem = settings.GridSystem;
+    layout.RouteCard = settings.RouteCard;
+    layout.StartMinutes = settings.StartMinutes;
     layout.UnitsLabel = settings.DistanceUnits == kUnitsKm ? "KM" : "Miles";
     layout.GridLabel = settings.GridSystem == kGridOsgb    ? "OSGB"
                        : settings.GridSystem == kGridIrish ? "IRISH"

@@ -47,15 +47,19 @@ struct GuideLayout {
     double GridValueAnchor = 0;    // right end of the grid values
     double GridHeaderAnchor = 0;   // centre of the grid field
     double ElevAnchor = 0;         // centre of the elevation field
+    double LegAnchor = 0;          // centre of the route card's bearing and time field
     double DescAnchor = 0;         // left end of the description
     double MarkerAnchor = 0;       // right end of the column label
     double WaypointEdge = 0;       // right edges of the first three fields
     double GridEdge = 0;
     double ElevEdge = 0;
+    double LegEdge = 0;            // the card's field; the same as ElevEdge without it
     double CutMarkOffset = 0;      // middle of the gutter to the column's right
 
     double FontSize = 0;           // points
     int GridSystem = 0;            // of the grid references in the rows
+    int RouteCard = 0;             // the card's field stands between elevation and description
+    int StartMinutes = -1;         // the card's clock times, as Settings has them
     const char* UnitsLabel = "";   // "Miles" or "KM"
     const char* GridLabel = "";    // "OSGB", "IRISH" or "GRID"
 };
@@ -70,7 +74,8 @@ int RowsPerColumnOf(const Settings& settings, int bands);
 // RowsPerColumnOf the final settings, with SplitSheet + 1 bands.
 int GuideRowsPerColumn(const Settings& settings);
 
-// Fills layout from the final settings. A layout with ColumnsAcross or
+// Fills layout from the final settings; with the route card a fifth field,
+// FieldWidthLeg wide, stands between elevation and description. A layout with ColumnsAcross or
 // RowsPerColumn below 1 leaves no room for the guide; the caller refuses it.
 void ComputeGuideLayout(const Settings& settings, GuideLayout& layout);
 

@@ -3,8 +3,28 @@
 #include <cstdio>
 #include <string>
 
+#include "route_card.h"
+
+namespace {
+
+// The card's field: the bearing on the upper line, the time on the lower.
+void DrawCardField(PdfWriter& pdf, const GuideLayout& layout, const CardLeg& leg, double x, double y) {
+    char text[kGuideNumberTextSize];
+    if (leg.HasLeg && leg.BearingDeg >= 0) {
+        std::snprintf(text, sizeof text, "%03d", leg.BearingDeg);
+        PdfText(pdf, x + layout.LegAnchor, y + layout.UpperLine, text);
+    }
+    if (leg.HasTime) {
+        char time[kCardTimeTextSize];
+        FormatCardTime(time, leg.Hours, layout.StartMinutes);
+        PdfText(pdf, x + layout.LegAnchor, y + layout.LowerLine, time);
+    }
+}
+
+}  // namespace
+
 void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const Waypoint& waypoint, const char* wayFilename,
-                  double x, double y) {
+                  double x, double y, const CardLeg* leg) {
     char text[kGuideNumberTextSize];
     const double upper = y + layout.UpperLine;
     const double lower = y + layout.LowerLine;
@@ -24,12 +44,15 @@ void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const Waypoint& way
     PdfText(pdf, x + layout.GridValueAnchor, lower, gridLower);
 
     PdfSetTextAlign(pdf, PDF_ALIGN_CENTER | PDF_VALIGN_BASELINE, 0);
-    std::snprintf(text, sizeof text, "%.0f", waypoint.Elev);
-    PdfText(pdf, x + layout.ElevAnchor, upper, text);
+    if (!(leg && waypoint.NoElev)) {
+        std::snprintf(text, sizeof text, "%.0f", waypoint.Elev);
+        PdfText(pdf, x + layout.ElevAnchor, upper, text);
+    }
     if (waypoint.HasGrade) {
         std::snprintf(text, sizeof text, "%.0f%%", waypoint.Grade);
         PdfText(pdf, x + layout.ElevAnchor, lower, text);
     }
+    if (leg) DrawCardField(pdf, layout, *leg, x, y);
 
     GuideDescLines lines;
     SplitGuideDescription(pdf, std::string(waypoint.Desc), layout.DescLimit, lines);
@@ -46,8 +69,28 @@ void DrawGuideRow(PdfWriter& pdf, const GuideLayout& layout, const Waypoint& way
     }
 }
 
+void DrawGuideTotalsRow(PdfWriter& pdf, const GuideLayout& layout, const StageTotals& totals, const Stage& stage,
+                        double x, double y) {
+    char text[kGuideNumberTextSize];
+    PdfSetTextAlign(pdf, PDF_ALIGN_CENTER | PDF_VALIGN_BASELINE, 0);
+    PdfText(pdf, x + layout.WaypointAnchor, y + layout.UpperLine, "Total");
+    std::snprintf(text, sizeof text, "%.1f", totals.Distance);
+    PdfText(pdf, x + layout.WaypointAnchor, y + layout.LowerLine, text);
+    if (totals.HasClimb) {
+        std::snprintf(text, sizeof text, "+%.0f", totals.Ascent);
+        PdfText(pdf, x + layout.ElevAnchor, y + layout.UpperLine, text);
+        std::snprintf(text, sizeof text, "-%.0f", totals.Descent);
+        PdfText(pdf, x + layout.ElevAnchor, y + layout.LowerLine, text);
+    }
+    char time[kCardTimeTextSize];
+    FormatCardTime(time, totals.Hours, -1);
+    PdfText(pdf, x + layout.LegAnchor, y + layout.LowerLine, time);
+    PdfSetTextAlign(pdf, PDF_ALIGN_LEFT | PDF_VALIGN_BASELINE, 0);
+    PdfText(pdf, x + layout.DescAnchor, y + layout.MiddleLine, std::string(stage.Name).c_str());
+}
+
 void DrawGuideRows(PdfWriter& pdf, const GuideLayout& layout, const WaypointList& list, const char* wayFilename,
-                   const GuideColumns& columns, long long firstColumn) {
+                   const GuideColumns& columns, long long firstColumn, const RouteCard* card) {
     PdfSetFont(pdf, "Helvetica", layout.FontSize);
     PdfSetTextGray(pdf, 0);
     const bool front = firstColumn % 2 == 1;
@@ -63,9 +106,27 @@ void DrawGuideRows(PdfWriter& pdf, const GuideLayout& layout, const WaypointList
             double x = GuideColumnLeft(layout, position);
             double y = GuideBandTop(layout, band) - 2 * layout.RowHeight;
             std::size_t index = columns.Starts[static_cast<std::size_t>(column - 1)];
-            for (long long row = 0; row < layout.RowsPerColumn && index < count; ++index) {
+            long long row = 0;
+            if (card) {
+                row = columns.LeadRows[static_cast<std::size_t>(column - 1)];
+                // The totals row of a stage whose last waypoint filled the
+                // column before opens this one.
+                if (row > 0 && !list[index - 1].Via && row == GuideRowSpan(list[index - 1]) - 1 &&
+                    GuideEndsStage(*card, count, index - 1)) {
+                    const std::size_t stage = GuideStageOf(*card, index - 1);
+                    DrawGuideTotalsRow(pdf, layout, card->Totals[stage], card->Stages[stage], x, y);
+                }
+                y = y - static_cast<double>(row) * layout.RowHeight;
+            }
+            for (; row < layout.RowsPerColumn && index < count; ++index) {
                 const Waypoint& waypoint = list[index];
-                DrawGuideRow(pdf, layout, waypoint, wayFilename, x, y);
+                const int own = waypoint.Via ? 0 : 1;
+                if (own) DrawGuideRow(pdf, layout, waypoint, wayFilename, x, y, card ? &card->Legs[index] : nullptr);
+                if (card && row + own < layout.RowsPerColumn && GuideEndsStage(*card, count, index)) {
+                    const std::size_t stage = GuideStageOf(*card, index);
+                    DrawGuideTotalsRow(pdf, layout, card->Totals[stage], card->Stages[stage], x,
+                                       y - own * layout.RowHeight);
+                }
                 int span = GuideRowSpan(waypoint);
                 row += span;
                 y = y - span * layout.RowHeight;

@@ -104,6 +104,43 @@ const Row kRows[] = {
     {"#SHEETSIZE=0x11", "Oops, invalid SHEETSIZE"},
     {"#SHEETSIZE=8.5x201", "Oops, invalid SHEETSIZE"},
     {"#SHEETSIZE=8.5xinf", "Oops, invalid SHEETSIZE"},
+    {"#SHEETSIZE=A4", ""},
+    {"#SHEETSIZE=legal", ""},
+    {"#SHEETSIZE=A6", "Oops, directive value not found"},
+    {"#SHEETSIZE=A4 landscape", "Oops, directive value not found"},
+    {"#SHEETSIZE=210x297mm", ""},
+    {"#SHEETSIZE=210 X 297 MM", ""},
+    {"#SHEETSIZE=210x297", "Oops, invalid SHEETSIZE"},   // inches
+    {"#SHEETSIZE=0x297mm", "Oops, invalid SHEETSIZE"},
+    // the route card
+    {"#ROUTE_CARD", ""},
+    {"#ROUTE_CARD=ON", "Oops, unknown directive"},
+    {"#PACE=4.5", ""},
+    {"#PACE=0", "Oops, invalid PACE"},
+    {"#PACE=101", "Oops, invalid PACE"},
+    {"#PACE=brisk", "Oops, directive value not found"},
+    {"#CLIMB=1968.5", ""},
+    {"#CLIMB=-600", "Oops, invalid CLIMB"},
+    {"#FIELDWIDTH_LEG=0.4", ""},
+    {"#FIELDWIDTH_LEG=0", "Oops, invalid FIELDWIDTH_LEG"},
+    {"#START_TIME=09:30", ""},
+    {"#START_TIME=23:59", ""},
+    {"#START_TIME=24:00", "Oops, invalid START_TIME (may be HH:MM)"},
+    {"#START_TIME=9:30", "Oops, invalid START_TIME (may be HH:MM)"},
+    {"#START_TIME=09:60", "Oops, invalid START_TIME (may be HH:MM)"},
+    {"#START_TIME=09:30am", "Oops, invalid START_TIME (may be HH:MM)"},
+    {"#START_TIME", "Oops, invalid START_TIME (may be HH:MM)"},
+    {"#MAGNETIC=2.5W", ""},
+    {"#MAGNETIC=1 e", ""},
+    {"#MAGNETIC=2.5", "Oops, invalid MAGNETIC (may be like 2.5W or 1E)"},
+    {"#MAGNETIC=2.5N", "Oops, invalid MAGNETIC (may be like 2.5W or 1E)"},
+    {"#MAGNETIC=2.5 West", "Oops, invalid MAGNETIC (may be like 2.5W or 1E)"},
+    {"#MAGNETIC=-2W", "Oops, invalid MAGNETIC (may be like 2.5W or 1E)"},
+    {"#MAGNETIC=W", "Oops, directive value not found"},
+    {"#VIA=UNDESCRIBED", ""},
+    {"#VIA=bends", "Oops, unknown VIA points"},
+    {"#VIA", "Oops, unknown VIA points"},
+    {"#STAGE=Day 1", "Oops, #STAGE= needs #ROUTE_CARD above it"},
     {"#SPLITSHEET=0", ""},
     {"#SPLITSHEET=3", ""},
     {"#SPLITSHEET=4", "Oops, invalid SPLITSHEET (may be 0-3)"},
@@ -126,6 +163,65 @@ TEST(ParseDirective, AcceptsOrRejectsWithItsMessage) {
         Parsed parsed = Parse(run, row.line);
         std::string expected = *row.error ? std::string(row.error) + ", line 5 in walk.txt\n" : "";
         EXPECT_EQ(parsed.err, expected);
+        EXPECT_EQ(parsed.result, *row.error ? 1 : 0);
+    }
+}
+
+// Named sizes are the whole-point pages their PDFs have; millimetres go to
+// the nearest whole point, so that 210x297mm is the A4 page.
+TEST(ParseDirective, SheetSizesByNameAndInMillimetres) {
+    const struct {
+        const char* line;
+        double widthPt, heightPt;
+        int rows;
+    } sizes[] = {
+        {"#SHEETSIZE=A4", 595, 842, 26},       // (11.694 - 0.75) / 0.4 - 1 = 26.36
+        {"#SHEETSIZE=a5", 420, 595, 17},       // 17.78
+        {"#SHEETSIZE=A3", 842, 1191, 38},      // 38.48
+        {"#SHEETSIZE=Letter", 612, 792, 24},
+        {"#SHEETSIZE=LEGAL", 612, 1008, 32},   // 32.125
+        {"#SHEETSIZE=210x297mm", 595, 842, 26},
+        {"#SHEETSIZE=148 x 210 mm", 420, 595, 17},
+    };
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size.line);
+        RunState run;
+        PrepareRun(run);
+        EXPECT_EQ(Parse(run, size.line).result, 0);
+        EXPECT_EQ(static_cast<int>(run.settings.SheetWidth * 72), size.widthPt);
+        EXPECT_EQ(static_cast<int>(run.settings.SheetHeight * 72), size.heightPt);
+        EXPECT_EQ(run.settings.RowsPerColumn, size.rows);
+    }
+}
+
+TEST(ParseDirective, RouteCardSettings) {
+    RunState run;
+    PrepareRun(run);
+    EXPECT_EQ(run.settings.StartMinutes, -1);
+    Parse(run, "#START_TIME=21:45");
+    Parse(run, "#MAGNETIC=2.5W");
+    Parse(run, "#PACE=3");
+    Parse(run, "#CLIMB=2000ft");
+    EXPECT_EQ(run.settings.RouteCard, 0);
+    EXPECT_EQ(run.settings.StartMinutes, 21 * 60 + 45);
+    EXPECT_EQ(run.settings.Magnetic, 1);
+    EXPECT_EQ(run.settings.MagneticWestDeg, 2.5);
+    EXPECT_EQ(run.settings.Pace, 3.0);
+    EXPECT_EQ(run.settings.Climb, 2000.0);
+    Parse(run, "#MAGNETIC=0.5E");
+    EXPECT_EQ(run.settings.MagneticWestDeg, -0.5);
+    Parse(run, "#ROUTE_CARD");
+    EXPECT_EQ(run.settings.RouteCard, 1);
+    const Row stages[] = {
+        {"#STAGE=Day 1: Keswick", ""},
+        {"#STAGE=", "Oops, no stage name found"},
+        {"#STAGE=Day 2 over the tops, by Esk", "Oops, stage name too long"},
+        {"#STAGE=Day\x7f", "Oops, unprintable character '\x7f' in #STAGE name"},
+    };
+    for (const Row& row : stages) {
+        SCOPED_TRACE(row.line);
+        Parsed parsed = Parse(run, row.line);
+        EXPECT_EQ(parsed.err, *row.error ? std::string(row.error) + ", line 5 in walk.txt\n" : "");
         EXPECT_EQ(parsed.result, *row.error ? 1 : 0);
     }
 }

@@ -115,4 +115,64 @@ TEST(LayoutBookkeeping, GuideRowsNeverPassIntsRange) {
     EXPECT_EQ(run.waypoints.List[0].RowSpan, 1);
 }
 
+// Via points take no row: the blank rows after them, and the column's
+// count, follow the waypoints shown.
+TEST(LayoutBookkeeping, ViaPointsTakeNoRow) {
+    RunState run;
+    PrepareRun(run);
+    ReadText(run, "#VIA=UNDESCRIBED\n" + Waypoints(1, 10) + "C11 54.1 -2.2\nC12 54.1 -2.3\n#NEW_COLUMN\n");
+    EXPECT_EQ(run.waypoints.List[11].RowSpan, 1 + 14);
+    EXPECT_EQ(run.settings.InsertedRows, 14);
+}
+
+// With the card each stage ends with a totals row, and a STAGE then starts
+// a new column; a totals row that finds its column full takes the next
+// column's first row. Rows per column 24.
+TEST(LayoutBookkeeping, StagesEndWithTotalsAndStartColumns) {
+    const struct {
+        const char* name;
+        int before;          // waypoints before the STAGE
+        int tailSpan;        // the RowSpan of the last of them
+        int lastSpan;        // the RowSpan of the file's last waypoint
+        int inserted;
+    } cases[] = {
+        {"FirstStageBeforeAnyWaypoint", 0, 0, 2, 1},
+        {"MidColumn", 10, 1 + 1 + 13, 2, 15},
+        {"OneRowLeft", 23, 2, 2, 2},
+        {"ColumnFull", 24, 1 + 1 + 23, 2, 25},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RunState run;
+        PrepareRun(run);
+        EXPECT_EQ(ReadText(run, "#ROUTE_CARD\n" + Waypoints(1, c.before) + "#STAGE=Day 2\n#STAGE=Day two\n" +
+                                    Waypoints(c.before + 1, 3)),
+                  "");
+        const std::vector<Stage>& stages = run.waypoints.Stages;
+        ASSERT_EQ(stages.size(), c.before ? 2u : 1u);
+        EXPECT_EQ(stages.back().Name, "Day two");
+        EXPECT_EQ(stages.back().First, static_cast<size_t>(c.before));
+        if (c.before) {
+            EXPECT_EQ(stages.front().Name, "");
+            EXPECT_EQ(run.waypoints.List[static_cast<size_t>(c.before - 1)].RowSpan, c.tailSpan);
+        }
+        EXPECT_EQ(run.waypoints.List.back().RowSpan, c.lastSpan);
+        EXPECT_EQ(run.settings.InsertedRows, c.inserted);
+    }
+}
+
+TEST(LayoutBookkeeping, NoStagesWithoutTheCard) {
+    RunState run;
+    PrepareRun(run);
+    ReadText(run, Waypoints(1, 3));
+    EXPECT_TRUE(run.waypoints.Stages.empty());
+    EXPECT_EQ(run.settings.InsertedRows, 0);
+
+    RunState card;
+    PrepareRun(card);
+    ReadText(card, Waypoints(1, 3) + "#ROUTE_CARD\n");
+    ASSERT_EQ(card.waypoints.Stages.size(), 1u);
+    EXPECT_EQ(card.waypoints.List[2].RowSpan, 2);
+}
+
 }  // namespace

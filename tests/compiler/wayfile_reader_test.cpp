@@ -227,6 +227,47 @@ TEST(ReadWayFile, DirectiveErrorsFailTheRunAndReadingGoesOn) {
     EXPECT_EQ(run.settings.InsertedRows, 2);
 }
 
+// Only a line that gives an elevation has a known height; the GPX side
+// still reads Elev, which stays 0 for the others.
+TEST(ReadWayFile, HeightsGivenOrUnknown) {
+    RunState run;
+    PrepareRun(run);
+    ReadText(run,
+             "C1 54.5 -2.1 0 Gate\n"
+             "C2 54.5 -2.1 Gate\n"
+             "C3 54.5 -2.1 nan Gate\n"
+             "C4 N54 30.000 W002 06.000 310 Cairn\n"
+             "C5 N54 30.000 W002 06.000 Cairn\n"
+             "C6 NY 123 456 250 Stile\n"
+             "C7 NY 123 456\n");
+    const int noElev[] = {0, 1, 1, 0, 1, 0, 1};
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i + 1);
+        const Waypoint& w = run.waypoints.List[static_cast<size_t>(i)];
+        EXPECT_EQ(w.NoElev, noElev[i]);
+        EXPECT_EQ(w.Elev == 0.0, i < 3 || noElev[i]);
+    }
+}
+
+// VIA must come before the waypoints it would make via points; it silences
+// the warning of the waypoints it makes via points.
+TEST(ReadWayFile, ViaPointsAreUndescribedWaypoints) {
+    RunState run;
+    PrepareRun(run);
+    EXPECT_EQ(ReadText(run, "#VIA=undescribed\nC1 54.5 -2.1 Gate\nC2 54.6 -2.1\nC3 54.7 -2.1 100\n"), "");
+    EXPECT_EQ(run.waypoints.List[0].Via, 0);
+    EXPECT_EQ(run.waypoints.List[1].Via, 1);
+    EXPECT_EQ(run.waypoints.List[2].Via, 1);
+    EXPECT_EQ(run.settings.ViaPoints, 2);
+
+    RunState late;
+    PrepareRun(late);
+    EXPECT_EQ(ReadText(late, "C1 54.5 -2.1\n#VIA=UNDESCRIBED\nC2 54.6 -2.1\n"),
+              "Warning, no waypoint description in walk.txt, line  1\n"
+              "Oops, #VIA=undescribed (line 2, walk.txt) illegal after 1st waypoint\n");
+    EXPECT_EQ(late.reading.FailFlag, 1);
+}
+
 TEST(ReadWayFile, LayoutRequestsAreClearedBeforeEveryLine) {
     RunState run;
     PrepareRun(run);

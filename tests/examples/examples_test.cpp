@@ -1,9 +1,11 @@
 // The demo on every example: each run is clean (notes only), every GPX file
 // passes the GPX 1.1 schema and reads back in GPSBabel with all its points,
-// every guide passes qpdf's check and every report has nine columns a row.
+// every guide passes qpdf's check and every report has nine columns a row
+// (fifteen with the route card).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -100,18 +102,57 @@ JUDGED_TEST_F(Examples, EveryWayFileGivesGpxReportAndGuideThatOpen, Judge::kXmll
 
         EXPECT_EQ(QpdfFault(Out(stem + "Guide.pdf")), "");
 
+        // Nine fields a row, or fifteen with the route card, whose stages
+        // each end with a totals row.
         std::string report = ReadFile(Out(stem + "Report.txt"));
         std::istringstream rows(report);
         std::string row;
         int count = 0;
+        int totals = 0;
+        long tabs = -1;
         while (std::getline(rows, row)) {
             ++count;
             ASSERT_FALSE(row.empty());
             EXPECT_EQ(row.back(), '\r') << "row " << count;
-            EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 8) << "row " << count << ": " << row;
+            if (tabs < 0) tabs = std::count(row.begin(), row.end(), '\t');
+            EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), tabs) << "row " << count << ": " << row;
+            totals += row.rfind("\tTotal\t", 0) == 0 ? 1 : 0;
         }
-        EXPECT_EQ(count, waypoints + 1);
+        EXPECT_TRUE(tabs == 8 || (tabs == 14 && totals > 0)) << tabs;
+        EXPECT_EQ(count, waypoints + 1 + totals);
     }
+}
+
+// Each route card bearing against the one worked from the Irish grid
+// references of the report, which are whole metres: within a degree. The
+// Wicklow Way crosses the northing 200 km, a 100 km square's edge, between
+// C021 and C022.
+TEST_F(Examples, RouteCardBearingsAgreeWithTheIrishGridReferences) {
+    ASSERT_EQ(status_, 0) << log_;
+    std::istringstream rows(ReadFile(Out("wicklow-wayReport.txt")));
+    std::string row;
+    std::getline(rows, row);
+    ASSERT_NE(row.find("\tBearing Grid\t"), std::string::npos) << row;
+    double lastE = 0, lastN = 0;
+    int bearings = 0;
+    while (std::getline(rows, row)) {
+        std::vector<std::string> fields;
+        std::istringstream cells(row);
+        for (std::string cell; std::getline(cells, cell, '\t');) fields.push_back(cell);
+        ASSERT_EQ(fields.size(), 15u) << row;
+        if (fields[1].rfind("C", 0) != 0) continue;  // the Way alone; P is not measured
+        const double e = std::stod(fields[5].substr(0, 6)), n = std::stod(fields[5].substr(7));
+        if (!fields[9].empty()) {
+            double worked = std::atan2(e - lastE, n - lastN) * 180 / M_PI;
+            if (worked < 0) worked += 360;
+            const double off = std::fabs(std::stod(fields[9]) - worked);
+            EXPECT_LE(std::min(off, 360 - off), 1.0) << row;
+            ++bearings;
+        }
+        lastE = e;
+        lastN = n;
+    }
+    EXPECT_EQ(bearings, 30);
 }
 
 JUDGED_TEST_F(Examples, EveryTrackFileGivesATrackThatOpens, Judge::kXmllint, Judge::kGpsbabel) {

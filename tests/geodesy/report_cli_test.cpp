@@ -47,6 +47,7 @@ struct Row {
 
 const std::string kRoute = ReadFile(kGolden + "/route.txt");
 const std::string kWicklow = ReadFile(kGolden + "/wicklow.txt");
+const std::string kCard = ReadFile(kGolden + "/card.txt");
 const std::string kRouteNotes =
     "Note: Duplicate lat/lon for waypoints c4 and c5\n"
     "Note: 11 Waypoints found in route.txt\n"
@@ -66,6 +67,17 @@ const Row kRows[] = {
     {"NoReportNoGridCheck", "west.txt", WestOfTheGrid(3), {"west.txt"},
      "Note: 4 Waypoints found in west.txt\n",
      0, "westReport.txt", ""},
+    // The route card: via point C2 has no row, C5 no height, the clock runs
+    // past midnight and each stage ends with its totals.
+    {"RouteCardWithStages", "card.txt", kCard, {"-r", "card.txt"}, "Note: 7 Waypoints found in card.txt\n", 0,
+     "cardReport.txt", "cardReport.txt"},
+    {"RouteCardRefusedDirectives", "card.txt",
+     "#STAGE=Early\n#ROUTE_CARD\n#PACE=0\n#START_TIME=7:00\nC1 54.6 -3.1 Start\n#VIA=UNDESCRIBED\n", {"-r", "card.txt"},
+     "Oops, #STAGE= needs #ROUTE_CARD above it, line 1 in card.txt\n"
+     "Oops, invalid PACE, line 3 in card.txt\n"
+     "Oops, invalid START_TIME (may be HH:MM), line 4 in card.txt\n"
+     "Oops, #VIA=undescribed (line 6, card.txt) illegal after 1st waypoint\n",
+     1, "cardReport.txt", ""},
     {"FullDisk", "route.txt", kRoute, {"-r=/dev/full", "route.txt"},
      "Note: Duplicate lat/lon for waypoints c4 and c5\nOops, can't write /dev/full\n", 1, "", ""},
     {"ReportCannotBeCreated", "route.txt", kRoute, {"-r=no/such/folder.txt", "route.txt"},

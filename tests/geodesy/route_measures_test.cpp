@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "route_card.h"
 #include "route_measures.h"
 #include "test_run.h"
 
@@ -147,6 +148,133 @@ TEST(AccumulateRoute, ZeroLengthLegHasNoGrade) {
     EXPECT_EQ(c3.HasDistance, 1);
     EXPECT_DOUBLE_EQ(c3.Distance, run.Waypoints[1].Distance);
     EXPECT_EQ(c3.HasGrade, 0);
+}
+
+// Legs of the eight directions worked from the grid figures, and across the
+// corner of a 100 km square; the variation as the map gives it.
+TEST(GridBearingDeg, DirectionsAndVariation) {
+    const struct {
+        double dE, dN, westDeg;
+        int bearing;
+    } legs[] = {
+        {0, 1000, 0, 0},      {700, 700, 0, 45},    {1000, 0, 0, 90},   {5, -5, 0, 135},
+        {0, -1, 0, 180},      {-300, -300, 0, 225}, {-1000, 0, 0, 270}, {-2, 2, 0, 315},
+        {300, 1000, 0, 17},   // 16.70
+        {20, 20, 0, 45},      // 499990/599990 to 500010/600010: the square edge changes nothing
+        {0, 1000, 3, 3},      {0, 1000, -1, 359},   {-1000, 1, 2.5, 273}, {1000, -1, -0.5, 90},
+        {0, 1000, 0.4, 0},    {0, 1000, -0.4, 0},   {0, 0, 0, -1},
+    };
+    for (const auto& leg : legs) {
+        SCOPED_TRACE(std::to_string(leg.dE) + " " + std::to_string(leg.dN) + " " + std::to_string(leg.westDeg));
+        EXPECT_EQ(GridBearingDeg(leg.dE, leg.dN, leg.westDeg), leg.bearing);
+    }
+}
+
+TEST(FormatCardTime, SinceTheStartOrTheClock) {
+    const struct {
+        double hours;
+        int startMinutes;
+        const char* text;
+    } times[] = {
+        {0.32087, -1, "0:19"}, {0.999, -1, "1:00"},        {25.5, -1, "25:30"},
+        {1.0, 9 * 60 + 30, "10:30"}, {3.25, 22 * 60, "25:15"}, {0.0, 0, "00:00"}, {0.1, 7, "00:13"},
+    };
+    for (const auto& time : times) {
+        char text[kCardTimeTextSize];
+        FormatCardTime(text, time.hours, time.startMinutes);
+        EXPECT_STREQ(text, time.text) << time.hours << " " << time.startMinutes;
+    }
+}
+
+// A walk worked by hand, in km with the default pace and climb: C2 is a
+// via point, C4 has no height, and a stage begins at C5.
+TEST(RouteCard, LegsThroughViaPointsAndUnknownHeights) {
+    TestRun run;
+    run.settings.DistanceUnits = kUnitsKm;
+    SetRule(run, 'c', RULE_ALL);
+    AddOnGrid(run, "C1", 400000.0, 500000.0, 100.0);
+    AddOnGrid(run, "C2", 400300.0, 500400.0, 160.0).Via = 1;   // 503.587 m, up 60
+    AddOnGrid(run, "C3", 400300.0, 501000.0, 130.0);           // 600.750 m, down 30
+    AddOnGrid(run, "C4", 400300.0, 502000.0).NoElev = 1;       // level 1000 m
+    AddOnGrid(run, "C5", 401300.0, 502000.0, 200.0);           // level 1000 m
+    AddOnGrid(run, "C6", 401300.0, 501200.0, 260.0);           // 802.247 m, up 60
+    AddOnGrid(run, "P1", 0.0, 0.0, 5.0);                      // not measured
+    RouteCard card;
+    card.Stages = {Stage{}, Stage{"Day 2", 4}};
+    MarkSegmentStarts(run);
+    AccumulateRoute(run.Waypoints, run.symbols, run.settings, &card);
+
+    const struct {
+        int hasLeg, bearing;
+        double leg, ascent, descent;
+        int hasClimb;
+        double hours;
+        int hasGrade;
+        double grade;
+    } expected[] = {
+        {0, -1, 0, 0, 0, 0, 0.0, 0, 0},
+        {0, -1, 0, 0, 0, 0, 0.0, 0, 0},   // via point: nothing of its own
+        {1, 17, 1.104337, 60, 30, 1, 0.320867, 1, 2.716557},
+        {1, 0, 1.0, 0, 0, 0, 0.520867, 0, 0},
+        {1, 90, 1.0, 0, 0, 0, 0.720867, 0, 0},
+        {1, 180, 0.802247, 60, 0, 1, 0.981317, 1, 7.479},
+        {0, -1, 0, 0, 0, 0, 0.0, 0, 0},
+    };
+    ASSERT_EQ(card.Legs.size(), 7u);
+    for (size_t i = 0; i < card.Legs.size(); ++i) {
+        SCOPED_TRACE(run.Waypoints[i].WayID);
+        const CardLeg& leg = card.Legs[i];
+        EXPECT_EQ(leg.HasLeg, expected[i].hasLeg);
+        EXPECT_EQ(leg.BearingDeg, expected[i].bearing);
+        EXPECT_NEAR(leg.Leg, expected[i].leg, 1e-6);
+        EXPECT_NEAR(leg.Ascent, expected[i].ascent, 1e-9);
+        EXPECT_NEAR(leg.Descent, expected[i].descent, 1e-9);
+        EXPECT_EQ(leg.HasClimb, expected[i].hasClimb);
+        EXPECT_NEAR(leg.Hours, expected[i].hours, 1e-6);
+        EXPECT_EQ(run.Waypoints[i].HasGrade, expected[i].hasGrade);
+        if (expected[i].hasGrade) {
+            EXPECT_NEAR(run.Waypoints[i].Grade, expected[i].grade, 1e-3);
+        }
+    }
+    EXPECT_NEAR(card.Legs[5].LegHours, 0.802247 / 5 + 0.1, 1e-6);
+    // The accumulated distance runs through the via point and the level legs.
+    EXPECT_NEAR(run.Waypoints[5].Distance, 1.104337 + 1.0 + 1.0 + 0.802247, 1e-6);
+
+    ASSERT_EQ(card.Totals.size(), 2u);
+    EXPECT_NEAR(card.Totals[0].Distance, 2.104337, 1e-6);
+    EXPECT_NEAR(card.Totals[0].Ascent, 60, 1e-9);
+    EXPECT_NEAR(card.Totals[0].Descent, 30, 1e-9);
+    EXPECT_NEAR(card.Totals[0].Hours, 0.520867, 1e-6);
+    EXPECT_NEAR(card.Totals[1].Distance, 1.802247, 1e-6);
+    EXPECT_NEAR(card.Totals[1].Ascent, 60, 1e-9);
+    EXPECT_NEAR(card.Totals[1].Hours, 0.460450, 1e-6);
+}
+
+// PACE in the distance units, CLIMB in the elevation units, the tweak on
+// the walked distance: 2 km of walk at 4 km/h and 600 ft at 1000 ft/h.
+TEST(RouteCard, PaceClimbTweakAndFeet) {
+    TestRun run;
+    run.settings.DistanceUnits = kUnitsKm;
+    run.settings.DistanceTweak = 2.0;
+    run.settings.ElevationUnits = kElevationFeet;
+    run.settings.Pace = 4.0;
+    run.settings.Climb = 1000.0;
+    SetRule(run, 'c', RULE_ALL);
+    AddOnGrid(run, "C1", 400000.0, 500000.0, 0.0);
+    AddOnGrid(run, "C2", 401000.0, 500000.0, 600.0);
+    RouteCard card;
+    MarkSegmentStarts(run);
+    AccumulateRoute(run.Waypoints, run.symbols, run.settings, &card);
+    const double legM = std::sqrt(1000.0 * 1000.0 + 182.88 * 182.88);
+    EXPECT_NEAR(card.Legs[1].Leg, 2.0 * legM / 1000.0, 1e-9);
+    EXPECT_NEAR(card.Legs[1].Ascent, 600.0, 1e-9);
+    EXPECT_NEAR(card.Legs[1].Hours, 2.0 * legM / 1000.0 / 4.0 + 0.6, 1e-9);
+
+    // In miles by default: 5 km an hour, whatever the unit.
+    run.settings = Settings{};
+    EXPECT_NEAR(CardRatesOf(run.settings).PaceMPerHour, 5000.0, 1e-9);
+    run.settings.Pace = 3.1;
+    EXPECT_NEAR(CardRatesOf(run.settings).PaceMPerHour, 3.1 / 0.0006214, 1e-6);
 }
 
 }  // namespace

@@ -229,4 +229,80 @@ TEST(GuideCli, AGuideThatCannotBeWrittenFailsTheRun) {
     EXPECT_EQ(run.result.err.find("Note:"), std::string::npos);
 }
 
+// The route card on A4: three columns of 26 rows across the 595 by 842
+// page, each 2.2 inches wide, the card's field between elevation and
+// description. W2 is a via point, W3 has no height, and two stages each
+// end with a totals row, the second on the back of the first.
+JUDGED_TEST(GuideCli, RouteCardOnA4, Judge::kPdfReaders) {
+    ScratchDir dir;
+    GuideRun run = RunGuide(dir,
+                            "#SHEETSIZE=A4\n#ROUTE_CARD\n#VIA=UNDESCRIBED\n#SYM_RULE.W=RULE_ALL\n#START_TIME=08:00\n"
+                            "#STAGE=Day 1\n"
+                            "W1 54.4000 -3.1000 100 Car park\n"
+                            "W2 54.4050 -3.1000 200\n"
+                            "W3 54.4100 -3.1000 Tarn\n"
+                            "#STAGE=Day 2\n"
+                            "W4 54.4100 -3.0900 300 Cairn\n",
+                            {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, Notes(4));
+    ASSERT_EQ(run.result.status, 0);
+    EXPECT_EQ(PdfReadersFault(run.pdfPath), "");
+    EXPECT_NE(ReadFile(run.pdfPath).find("/MediaBox [0 0 595 842]"), std::string::npos);
+    ASSERT_EQ(run.pages.size(), 2u);
+    const DrawnPage& front = run.pages[0];
+    EXPECT_EQ(Labels(front), (std::vector<std::string>{"-1-", "-3-", "-5-", "-7-", "-9-", "-11-"}));
+    EXPECT_EQ(FindText(front, "W2"), nullptr);
+
+    // Column 1 at x 52.7: (595 - 3 x (158.4 + 7.2) + 7.2) / 2. Row 1's
+    // upper line at (842 / 72 - 0.25) x 72 - 2 x 14.4 + 8 = 803.2.
+    const DrawnText* w1 = FindText(front, "W1");
+    const DrawnText* w3 = FindText(front, "W3");
+    ASSERT_TRUE(w1 && w3);
+    EXPECT_NEAR(w1->y, 803.2, 0.01);
+    const double left = 52.7;
+    const double legFrom = left + 61.2, legTo = left + 86.4;   // the card's field
+    EXPECT_EQ(TextsIn(front, left + 61.2 - 18, legFrom, w3->y - 0.01, w3->y + 0.01),
+              std::vector<std::string>{});                      // no height: no elevation, no grade
+    EXPECT_EQ(TextsIn(front, legFrom, legTo, w1->y - 7, w1->y + 1), (std::vector<std::string>{"08:00"}));
+    // True north at 3.1 W is 0.9 degrees east of grid north; 565 m up 100 m
+    // and 556 m level: 1.121 / 5 + 100 / 600 hours is 23 minutes.
+    EXPECT_EQ(TextsIn(front, legFrom, legTo, w3->y - 7, w3->y + 1), (std::vector<std::string>{"001", "08:23"}));
+    // The header names the field and the stage; the totals row follows W3.
+    EXPECT_EQ(TextsIn(front, legFrom, legTo, w1->y + 7, w1->y + 16), (std::vector<std::string>{"Brg", "Time"}));
+    EXPECT_NEAR(YOf(FindText(front, "Day 1")), w1->y + 14.4, 0.01);
+    EXPECT_NEAR(YOf(FindText(front, "Total")), w3->y - 14.4, 0.01);
+    EXPECT_EQ(TextsIn(front, legFrom, legTo, w3->y - 14.4 - 7, w3->y - 14.4 + 1), (std::vector<std::string>{"0:23"}));
+
+    const DrawnPage& back = run.pages[1];
+    const DrawnText* w4 = FindText(back, "W4");
+    ASSERT_TRUE(w4);
+    EXPECT_NEAR(w4->y, 803.2, 0.01);
+    EXPECT_NEAR(YOf(FindText(back, "Day 2")), w4->y + 14.4, 0.01);
+    EXPECT_NEAR(YOf(FindText(back, "Total")), w4->y - 14.4, 0.01);
+}
+
+// A stage whose last waypoint fills its column: the totals row opens the
+// next column (column 2, behind column 1) and the next stage starts column
+// 3, headed by its name, while column 1 keeps the title.
+JUDGED_TEST(GuideCli, TotalsRowOfAFullColumnOpensTheNext, Judge::kPdfReaders) {
+    ScratchDir dir;
+    GuideRun run = RunGuide(dir, "#ROUTE_CARD\n" + Walk(26, "#STAGE=Two\n", 24), {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, Notes(26));
+    ASSERT_EQ(run.pages.size(), 2u);
+    EXPECT_EQ(PdfReadersFault(run.pdfPath), "");
+    const DrawnText* w24 = FindText(run.pages[0], "W24");
+    const DrawnText* w25 = FindText(run.pages[0], "W25");
+    ASSERT_TRUE(w24 && w25);
+    EXPECT_NEAR(w24->y, kGuideFirstUpper - 23 * kGuideRow, 0.01);
+    EXPECT_NEAR(w25->y, kGuideFirstUpper, 0.01);
+    const DrawnText* total = FindText(run.pages[1], "Total");
+    ASSERT_TRUE(total);
+    EXPECT_NEAR(total->y, kGuideFirstUpper, 0.01);
+    EXPECT_NEAR(YOf(FindText(run.pages[0], "Two")), kGuideFirstUpper + kGuideRow, 0.01);
+    EXPECT_EQ(FindText(run.pages[1], "Two"), nullptr);
+    EXPECT_EQ(std::count_if(run.pages[0].texts.begin(), run.pages[0].texts.end(),
+                            [](const DrawnText& text) { return text.text == "Total"; }),
+              1);  // the second stage's, after W26
+}
+
 }  // namespace

@@ -83,6 +83,37 @@ TEST(GuideLayout, AbsurdSettingsGiveNoRoomRatherThanOverflow) {
     EXPECT_EQ(layout.PageWidth, 0);
 }
 
+// The paper sizes by name, without and with the card's 0.35-inch field.
+TEST(GuideLayout, PaperSizesAndTheRouteCard) {
+    const struct {
+        double widthPt, heightPt;
+        int card, rows, across;
+        double columnWidth, descAnchor;
+    } sheets[] = {
+        {612, 792, 0, 24, 4, 133.2, 62.7},  {612, 792, 1, 24, 3, 158.4, 87.9},
+        {595, 842, 0, 26, 4, 133.2, 62.7},  {595, 842, 1, 26, 3, 158.4, 87.9},
+        {420, 595, 1, 17, 2, 158.4, 87.9},  {842, 1191, 1, 38, 5, 158.4, 87.9},
+        {612, 1008, 1, 32, 3, 158.4, 87.9},
+    };
+    for (const auto& sheet : sheets) {
+        SCOPED_TRACE(std::to_string(sheet.widthPt) + " x " + std::to_string(sheet.heightPt) + " card " +
+                     std::to_string(sheet.card));
+        Settings settings;
+        settings.SheetWidth = sheet.widthPt / 72;
+        settings.SheetHeight = sheet.heightPt / 72;
+        settings.RouteCard = sheet.card;
+        GuideLayout layout = LayoutOf(settings);
+        EXPECT_EQ(layout.PageWidth, sheet.widthPt);
+        EXPECT_EQ(layout.PageHeight, sheet.heightPt);
+        EXPECT_EQ(layout.RowsPerColumn, sheet.rows);
+        EXPECT_EQ(layout.ColumnsAcross, sheet.across);
+        EXPECT_DOUBLE_EQ(layout.ColumnWidth, sheet.columnWidth);
+        EXPECT_DOUBLE_EQ(layout.DescAnchor, sheet.descAnchor);
+        EXPECT_DOUBLE_EQ(layout.LegEdge, sheet.card ? 86.4 : 61.2);
+        EXPECT_DOUBLE_EQ(layout.LegAnchor, sheet.card ? 73.8 : 61.2);
+    }
+}
+
 TEST(GuideColumns, FrontPagesShowOddColumnsAndBackPagesMirrorThem) {
     GuideLayout layout = LayoutOf(Settings{});
     // Front of sheet one: 1 3 5 7 over 9 11 13 15; back: 8 6 4 2 over 16 14 12 10.
@@ -130,6 +161,37 @@ TEST(GuideColumns, ASpanPastTheColumnEndsItAndLosesOnlyBlankRows) {
     EXPECT_EQ(columns.Count, 7);  // 150 rows
     ASSERT_EQ(columns.Starts.size(), 6u);
     for (std::size_t c = 1; c < columns.Starts.size(); ++c) EXPECT_EQ(columns.Starts[c], 1 + (c - 1) * 24) << c;
+}
+
+// With the card: W24 fills column 1 and ends stage one, so its totals row
+// opens column 2 and the rest of that column is blank; stage two starts
+// column 3 and its totals row follows W30. W27 is a via point.
+TEST(GuideColumns, StageTotalsRowsGoOnIntoTheNextColumn) {
+    ScratchDir dir;
+    GuideRun run = MakeGuideRun(30, dir);
+    run.settings.RouteCard = 1;
+    run.Waypoints[23].RowSpan = 1 + 1 + 23;
+    run.Waypoints[26].Via = 1;
+    run.Waypoints[29].RowSpan = 2;
+    run.settings.InsertedRows = 24 + 1;
+    RouteCard card;
+    card.Stages = {Stage{"One", 0}, Stage{"Two", 24}};
+    GuideLayout layout = LayoutOf(run.settings);
+    GuideColumns columns;
+    FindGuideColumns(run.Waypoints, run.settings.InsertedRows, layout, columns, &card);
+    EXPECT_EQ(columns.Count, 3);  // 29 rows shown and 25 inserted
+    EXPECT_EQ(columns.Starts, (std::vector<std::size_t>{0, 24, 24}));
+    EXPECT_EQ(columns.LeadRows, (std::vector<long long>{0, 24, 0}));
+    EXPECT_EQ(columns.Heads, (std::vector<std::size_t>{0, 0, 1}));
+    EXPECT_EQ(GuideStageOf(card, 23), 0u);
+    EXPECT_EQ(GuideStageOf(card, 24), 1u);
+    EXPECT_EQ(GuideEndsStage(card, 30, 23), 1);
+    EXPECT_EQ(GuideEndsStage(card, 30, 24), 0);
+    EXPECT_EQ(GuideEndsStage(card, 30, 29), 1);
+
+    // Without the card the same spans overshoot and are lost.
+    FindGuideColumns(run.Waypoints, run.settings.InsertedRows, layout, columns);
+    EXPECT_EQ(columns.Starts, (std::vector<std::size_t>{0, 24}));
 }
 
 }  // namespace

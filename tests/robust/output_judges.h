@@ -9,5 +9,6 @@
 // position is in the range the GPX schema allows, valid against schema.
 std::string GpxFault(const std::string& path, const std::string& schema);
 
-// Every line ends with CR LF and has nine tab-separated fields.
+// Every line ends with CR LF and has nine tab-separated fields, or fifteen
+// with the route card.
 std::string ReportFault(const std::string& path);

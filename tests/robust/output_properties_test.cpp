@@ -3,7 +3,8 @@
 // grown corpus, say). Every input must end with status 0 or 1 and a
 // failure must say why; every input that is accepted gives a well-formed
 // (and, with positions in range, schema-valid) GPX file, a report whose
-// rows all have nine fields and a PDF that qpdf accepts.
+// rows all have nine fields (fifteen with the route card) and a PDF that
+// qpdf accepts.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
