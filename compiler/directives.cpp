@@ -34,7 +34,7 @@ constexpr int kMinutesPerHour = 60;
 constexpr int kHoursPerDay = 24;
 
 constexpr const char* kNameOnly = "= \t";        // followers of most names
-constexpr const char* kNameOrLetter = ".= \t";   // followers of SYM and SYM_RULE
+constexpr const char* kNameOrLetter = ".= \t";   // followers of SYM, SYM_RULE and PATH
 constexpr const char* kEndOnly = "";             // NEW_COLUMN stands alone
 
 // Reports "<what>, line N in <WayFile>" and returns 1, the refused result.
@@ -146,6 +146,20 @@ int TakeSymRule(const char* follower, char* value, WayFileLine& at, SymbolTable&
     } else {
         return Reject(at, "Oops, unknown SYM_RULE");
     }
+    return 0;
+}
+
+// PATH.x=y: x's waypoints lie on y's path. Only a letter of another path
+// is taken, so a waypoint is never measured on a path of its own letter.
+int TakePath(const char* follower, const char* value, WayFileLine& at, SymbolTable& symbols) {
+    if (follower[0] != '.') return Reject(at, "Oops, #PATH.? directive missing .?");
+    SymbolEntry* entry = LetterEntry(follower[1], "PATH", at, symbols);
+    if (!entry) return 1;
+    const int path = SymbolEntryOf(value[0]);
+    if (path == 0 || *SkipBlanks(value + 1) != '\0' || &symbols.Entries[path] == entry) {
+        return Reject(at, "Oops, invalid PATH (may be one other letter A-Z)");
+    }
+    entry->PathEntry = path;
     return 0;
 }
 
@@ -313,6 +327,7 @@ int ParseDirective(char* line, WayFileLine& at, Settings& settings, SymbolTable&
     }
     if (DirectiveNameIs(name, "SYM", kNameOrLetter) == 0) return TakeSym(name + 3, value, at, symbols);
     if (DirectiveNameIs(name, "SYM_RULE", kNameOrLetter) == 0) return TakeSymRule(name + 8, value, at, symbols);
+    if (DirectiveNameIs(name, "PATH", kNameOrLetter) == 0) return TakePath(name + 4, value, at, symbols);
     if (DirectiveNameIs(name, "MAX_ID", kNameOnly) == 0) return TakeMaxId(value, at, settings);
     if (DirectiveNameIs(name, "DISTANCE_UNITS", kNameOnly) == 0) {
         return TakeKeyword(value, settings.DistanceUnits, "miles", kUnitsMiles, "km", kUnitsKm, at,

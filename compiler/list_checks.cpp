@@ -26,6 +26,7 @@ struct IdKey {
         return Mix(h);
     }
     static bool Equal(const Waypoint& a, const Waypoint& b) { return std::strcmp(a.WayID, b.WayID) == 0; }
+    static bool Counts(const Waypoint&) { return true; }
 };
 
 struct PositionKey {
@@ -37,6 +38,9 @@ struct PositionKey {
     }
     static uint64_t Hash(const Waypoint& w) { return Mix(Bits(w.Lat) ^ Mix(Bits(w.Long))); }
     static bool Equal(const Waypoint& a, const Waypoint& b) { return a.Lat == b.Lat && a.Long == b.Long; }
+    // A via point is a bend, not a place: a path that goes out and back
+    // crosses its own bends, and that is worth no note.
+    static bool Counts(const Waypoint& w) { return !w.Via; }
 };
 
 // One slot of the open-addressing table: the latest waypoint of a key, a
@@ -68,16 +72,20 @@ using NextLinks = std::vector<int32_t>;
 
 // For each waypoint, the index of the next one with an equal key, or kNone;
 // no links at all (an empty list) when every key is unique, the usual case.
+// Waypoints the key does not count are linked to none.
 // When pairs is given it receives the number of pairs of equal keys.
 template <typename Key>
 NextLinks LinkEqualKeys(const WaypointList& list, long long* pairs) {
     const size_t count = list.size();
     std::vector<size_t> start(kPartitions + 1, 0);  // partition p holds entries start[p] .. start[p + 1]
-    for (const Waypoint& waypoint : list) ++start[PartitionOf(Key::Hash(waypoint)) + 1];
+    for (const Waypoint& waypoint : list) {
+        if (Key::Counts(waypoint)) ++start[PartitionOf(Key::Hash(waypoint)) + 1];
+    }
     for (size_t p = 0; p < kPartitions; ++p) start[p + 1] += start[p];
-    std::vector<Entry> entries(count);
+    std::vector<Entry> entries(start[kPartitions]);
     std::vector<size_t> filled(start.begin(), start.end() - 1);
     for (size_t i = 0; i < count; ++i) {
+        if (!Key::Counts(list[i])) continue;
         const uint64_t hash = Key::Hash(list[i]);
         entries[filled[PartitionOf(hash)]++] = {static_cast<int32_t>(i), static_cast<uint32_t>(hash)};
     }

@@ -10,8 +10,9 @@
 // matters) and stops after the 12th. Returns the pairs reported.
 int CheckDuplicateIds(const WaypointList& list);
 
-// Counts the pairs whose Lat and Long are both exactly equal, printing a
-// note for each of the first 10. Returns the count of all pairs.
+// Counts the pairs whose Lat and Long are both exactly equal, via points left
+// out (a bend of the path is no place), printing a note for each of the
+// first 10. Returns the count of all pairs.
 long long CountDuplicatePositions(const WaypointList& list);
 
 // Warns about every ID longer than maxId characters.

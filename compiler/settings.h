@@ -18,6 +18,7 @@ struct SymbolEntry {
     char SymLetter = '\0';            // lower-case letter; NUL for entry 0
     char SymName[kSymNameMax + 1] = "Waypoint";
     int32_t Rule = RULE_NONE;
+    int32_t PathEntry = 0;            // PATH.x=y: the entry of y, whose path x's waypoints lie on; 0 for none
     double PrevGridE = 0.0;           // metres: previous measured waypoint of the letter
     double PrevGridN = 0.0;           // metres
     double PrevElev = 0.0;            // metres
@@ -34,6 +35,13 @@ inline int SymbolEntryOf(char c) {
     if (c >= 'a' && c <= 'z') return c - 'a' + 1;
     if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
     return 0;
+}
+
+// The entry whose rule, run and legs a waypoint of entry is measured by:
+// the letter whose path it lies on (PATH), or its own.
+inline int PathEntryOf(const SymbolTable& symbols, int entry) {
+    const int path = symbols.Entries[entry].PathEntry;
+    return path != 0 ? path : entry;
 }
 
 // Entry 0 becomes "Waypoint" with RULE_NONE; entries 1..26 are copies of it

@@ -28,7 +28,7 @@ bool IsOneNumber(const char* text) {
 int MeasuredWaypoint(const Waypoint& waypoint, const SymbolTable& symbols) {
     const int entry = SymbolEntryOf(waypoint.WayID[0]);
     if (entry == 0 || !IsOneNumber(waypoint.WayID + 1)) return 0;
-    const int rule = symbols.Entries[entry].Rule;
+    const int rule = symbols.Entries[PathEntryOf(symbols, entry)].Rule;
     return rule == RULE_ALL || rule == RULE_CONTINUOUS;
 }
 
@@ -39,20 +39,29 @@ double UnitFactor(const Settings& settings) {
 
 void MarkSegmentStarts(WaypointList& list, const SymbolTable& symbols) {
     bool letterSeen[kSymbolEntries] = {};
-    const Waypoint* previous = nullptr;
+    int previousPath = -1;
+    char previousLetter = '\0';  // of the previous waypoint of its own path; NUL after one on another's
     for (Waypoint& waypoint : list) {
         if (!MeasuredWaypoint(waypoint, symbols)) continue;
-        const int entry = SymbolEntryOf(waypoint.WayID[0]);
-        // A letter's first leg must never be measured from the grid's origin,
-        // so its first measured waypoint always starts a run.
+        const char letter = waypoint.WayID[0];
+        const bool onAnotherPath = symbols.Entries[SymbolEntryOf(letter)].PathEntry != 0;
+        const int entry = PathEntryOf(symbols, SymbolEntryOf(letter));
+        // A path's first leg must never be measured from the grid's origin,
+        // so its first measured waypoint always starts a run. A waypoint on
+        // another letter's path goes on with that path's run.
         if (!letterSeen[entry]) {
             letterSeen[entry] = true;
             waypoint.SegmentStart = 1;
-        } else if (previous->WayID[0] != waypoint.WayID[0] &&
-                   symbols.Entries[entry].Rule == RULE_CONTINUOUS) {
+        } else if (symbols.Entries[entry].Rule == RULE_CONTINUOUS &&
+                   (previousPath != entry || (!onAnotherPath && previousLetter != '\0' && previousLetter != letter))) {
             waypoint.SegmentStart = 1;
         }
-        previous = &waypoint;
+        if (!onAnotherPath) {
+            previousLetter = letter;
+        } else if (waypoint.SegmentStart) {
+            previousLetter = '\0';
+        }
+        previousPath = entry;
     }
 }
 
@@ -65,7 +74,7 @@ void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& s
     for (Waypoint& waypoint : list) {
         const std::size_t at = index++;
         if (!MeasuredWaypoint(waypoint, symbols)) continue;
-        const int entry = SymbolEntryOf(waypoint.WayID[0]);
+        const int entry = PathEntryOf(symbols, SymbolEntryOf(waypoint.WayID[0]));
         SymbolEntry& letter = symbols.Entries[entry];
         const double elevM = waypoint.Elev * metresPerElevationUnit;
         // With the card, a leg to or from an unknown height is measured level.

@@ -117,6 +117,22 @@ TEST(CountDuplicatePositions, ZeroesOfEitherSignAreEqualAndLargeGroupsDoNotOverf
     testing::internal::GetCapturedStderr();
 }
 
+// An out-and-back path crosses its own bends: via points are no places.
+TEST(CountDuplicatePositions, ViaPointsAreLeftOut) {
+    RunState run;
+    PrepareRun(run);
+    Add(run, "C1", 54.0, -2.0);
+    Add(run, "C2", 54.1, -2.0);
+    Add(run, "C3", 54.0, -2.0);
+    Add(run, "C4", 54.1, -2.0);
+    Add(run, "S1", 54.1, -2.0);
+    run.waypoints.List[1].Via = 1;
+    run.waypoints.List[3].Via = 1;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(CountDuplicatePositions(run.waypoints.List), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Note: Duplicate lat/lon for waypoints C1 and C3\n");
+}
+
 TEST(ListChecks, HashedChecksMatchThePairwiseWalk) {
     std::mt19937 random(20260);
     for (int trial = 0; trial < 300; ++trial) {

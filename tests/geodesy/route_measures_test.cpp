@@ -110,6 +110,42 @@ TEST(MarkSegmentStarts, FirstOfEachLetterStarts) {
     EXPECT_EQ(Starts(run), "A1 a2 C1 A3 ");
 }
 
+// PATH.S=C and PATH.R=A: S and R waypoints go on with the run of the path
+// they lie on, whose rule they take; S itself has none.
+TEST(MarkSegmentStarts, WaypointsOnAnotherLettersPathGoOnWithItsRun) {
+    TestRun run;
+    SetRule(run, 'a', RULE_CONTINUOUS);
+    SetRule(run, 'c', RULE_ALL);
+    run.symbols.Entries[SymbolEntryOf('s')].PathEntry = SymbolEntryOf('c');
+    run.symbols.Entries[SymbolEntryOf('r')].PathEntry = SymbolEntryOf('a');
+    AddOnGrid(run, "S1", 0.0, 0.0);        // the path's first waypoint, whatever its letter
+    AddOnGrid(run, "C2", 0.0, 0.0);
+    AddOnGrid(run, "A1", 0.0, 0.0);
+    AddOnGrid(run, "R1", 0.0, 0.0);        // on A's path: no new run
+    AddOnGrid(run, "A2", 0.0, 0.0);
+    AddOnGrid(run, "S2", 0.0, 0.0);
+    AddOnGrid(run, "R2", 0.0, 0.0);        // A's path comes back after C's
+    AddOnGrid(run, "A3", 0.0, 0.0);
+    MarkSegmentStarts(run);
+    EXPECT_EQ(Starts(run), "S1 A1 R2 ");
+}
+
+TEST(AccumulateRoute, WaypointsOnAnotherLettersPathAreMeasuredAlongIt) {
+    TestRun run;
+    run.settings.DistanceUnits = kUnitsKm;
+    SetRule(run, 'c', RULE_ALL);
+    run.symbols.Entries[SymbolEntryOf('s')].PathEntry = SymbolEntryOf('c');
+    AddOnGrid(run, "C1", 400000.0, 500000.0);
+    AddOnGrid(run, "S1", 400300.0, 500400.0);   // 500 m from C1
+    AddOnGrid(run, "C2", 400300.0, 501000.0);   // 600 m from S1
+    AddOnGrid(run, "P1", 0.0, 0.0);             // no path: not measured
+    MarkSegmentStarts(run);
+    AccumulateRoute(run);
+    EXPECT_NEAR(run.Waypoints[1].Distance, 0.5, 1e-9);
+    EXPECT_NEAR(run.Waypoints[2].Distance, 1.1, 1e-9);
+    EXPECT_EQ(run.Waypoints[3].HasDistance, 0);
+}
+
 TEST(MarkSegmentStarts, NothingMeasured) {
     TestRun run;
     AddOnGrid(run, "C1", 0.0, 0.0);
