@@ -60,7 +60,8 @@ struct ReadState {
     std::string Name, Desc, Cmt, Ele, Sym;
     std::string OwnerName;                 // name of the gpx, metadata, rte or trk element
     std::string FileName;                  // metadata name (or GPX 1.0's gpx name)
-    std::string FirstPathName;             // first route or track name
+    std::string PieceName;                 // name of the rte or trk being read
+    size_t PieceStart = 0;                 // its first point in RoutePoints or TrackPoints
     size_t SegmentStart = 0;
 };
 
@@ -142,6 +143,21 @@ bool FitsSymbol(const std::string& sym) {
     return !sym.empty() && sym.size() <= kSymbolBytes && FirstBadChar(sym.c_str()) == 0;
 }
 
+// The number of sym in data.Symbols, which takes it when it is new. A
+// file's waypoints have a handful of symbols between them.
+uint32_t SymbolNumber(GpxData& data, const std::string& sym) {
+    for (size_t i = 0; i < data.Symbols.size(); ++i) {
+        if (data.Symbols[i] == sym) return static_cast<uint32_t>(i + 1);
+    }
+    data.Symbols.push_back(sym);
+    return static_cast<uint32_t>(data.Symbols.size());
+}
+
+// A route or track that ended; one without points is no piece.
+void EndPiece(ReadState& state, std::vector<GpxPiece>& pieces, size_t end) {
+    if (end > state.PieceStart) pieces.push_back({end, WayFileText(state.PieceName, kPointTextMax)});
+}
+
 void EndPoint(ReadState& state, ElementKind kind) {
     GpxData& data = *state.Data;
     GpxPoint& point = state.Point;
@@ -165,8 +181,11 @@ void EndPoint(ReadState& state, ElementKind kind) {
     }
     if (kind == kWpt) {
         data.Waypoints.push_back(point);
+        GpxWaypointTags tags;
+        tags.Name = WayFileText(state.Name, kPointTextMax);
         std::string sym = WayFileText(state.Sym, kRawTextMax);
-        if (data.PoiSymbol.empty() && FitsSymbol(sym)) data.PoiSymbol = sym;
+        if (FitsSymbol(sym)) tags.Symbol = SymbolNumber(data, sym);
+        data.WaypointTags.push_back(std::move(tags));
     } else if (kind == kRtept) {
         data.RoutePoints.push_back(point);
     } else {
@@ -196,6 +215,11 @@ void XMLCALL OnStart(void* userData, const char* name, const char** attributes) 
     case kRtept:
     case kTrkpt: StartPoint(state, LocalName(name), attributes); break;
     case kTrkseg: state.SegmentStart = state.Data->TrackPoints.size(); break;
+    case kRte:
+    case kTrk:
+        state.PieceName.clear();
+        state.PieceStart = kind == kRte ? state.Data->RoutePoints.size() : state.Data->TrackPoints.size();
+        break;
     case kName: state.Collect = IsPoint(parent) ? &state.Name : &state.OwnerName; break;
     case kDesc: state.Collect = &state.Desc; break;
     case kCmt: state.Collect = &state.Cmt; break;
@@ -220,9 +244,11 @@ void XMLCALL OnEnd(void* userData, const char*) {
     case kTrkseg:
         if (data.TrackPoints.size() > state.SegmentStart) data.TrackSegmentEnds.push_back(data.TrackPoints.size());
         break;
+    case kRte: EndPiece(state, data.Routes, data.RoutePoints.size()); break;
+    case kTrk: EndPiece(state, data.Tracks, data.TrackPoints.size()); break;
     case kName:
         if ((parent == kGpx || parent == kMetadata) && state.FileName.empty()) state.FileName = state.OwnerName;
-        if ((parent == kRte || parent == kTrk) && state.FirstPathName.empty()) state.FirstPathName = state.OwnerName;
+        if (parent == kRte || parent == kTrk) state.PieceName = state.OwnerName;
         state.Collect = nullptr;
         break;
     case kDesc:
@@ -287,6 +313,6 @@ int ReadGpx(std::FILE* file, GpxData& data, GpxFault& fault) {
     }
     XML_ParserFree(parser);
     if (failed) return 1;
-    data.Title = WayFileText(state.FileName.empty() ? state.FirstPathName : state.FileName, kTitleBytes);
+    if (data.Title.empty()) data.Title = WayFileText(state.FileName, kTitleBytes);
     return 0;
 }

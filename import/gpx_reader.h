@@ -1,7 +1,9 @@
 // Reading a GPX 1.0 or 1.1 file with expat in one streaming pass: the
-// waypoints (wpt), route points (rtept) and track points (trkpt, segment by
-// segment) with their positions, elevations and texts, the title and the
-// first waypoint symbol. Unknown elements and extensions are passed over.
+// waypoints (wpt) with their names and symbols, route points (rtept) and
+// track points (trkpt, segment by segment) with their positions, elevations
+// and texts, each route and track with its name, and the file's own name.
+// Several files read into one GpxData are joined in the order read.
+// Unknown elements and extensions are passed over.
 #pragma once
 
 #include <cstdint>
@@ -29,15 +31,32 @@ struct GpxPoint {
 };
 static_assert(sizeof(GpxPoint) == 24, "no padding in the record");
 
+// A route or a track that has points: they end before End in RoutePoints
+// or TrackPoints.
+struct GpxPiece {
+    size_t End = 0;
+    std::string Name;                      // cleaned; may be empty
+};
+
+// What a waypoint has beyond its point: its name alone, to tell one place
+// listed twice, and its symbol.
+struct GpxWaypointTags {
+    std::string Name;                      // cleaned
+    uint32_t Symbol = 0;                   // 1 + index into GpxData::Symbols; 0 for none fit for #SYM
+};
+
 struct GpxData {
     BlockList<GpxPoint> Waypoints;
+    std::vector<GpxWaypointTags> WaypointTags;  // one for each waypoint
+    std::vector<std::string> Symbols;      // each distinct waypoint sym fit for #SYM, in order of first appearance
     BlockList<GpxPoint> RoutePoints;       // every route, joined in file order
     BlockList<GpxPoint> TrackPoints;       // every track segment, joined in file order
     std::vector<size_t> TrackSegmentEnds;  // end of each non-empty segment in TrackPoints
+    std::vector<GpxPiece> Routes;          // in file order
+    std::vector<GpxPiece> Tracks;
     TextArena TextStore;
     BlockList<std::string_view> Texts;     // cleaned point texts, in TextStore, each NUL-terminated
-    std::string Title;                     // metadata name, else first route or track name; cleaned
-    std::string PoiSymbol;                 // first waypoint sym fit for #SYM, or empty
+    std::string Title;                     // the first metadata name (or GPX 1.0 gpx name) read; cleaned
 };
 
 // The text of a point, empty when it has none; a NUL follows it.
@@ -51,5 +70,6 @@ struct GpxFault {
     unsigned long Line = 0;    // and where
 };
 
-// Reads a whole GPX file into data. Returns 0, or 1 with fault filled.
+// Reads a whole GPX file into data, after what it holds. Returns 0, or 1
+// with fault filled.
 int ReadGpx(std::FILE* file, GpxData& data, GpxFault& fault);

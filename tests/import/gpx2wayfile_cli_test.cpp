@@ -38,7 +38,7 @@ std::string NorthRoute(int count) {
 }
 
 std::string NorthRouteLines(int count) {
-    std::string lines = "#SYM_RULE.C=RULE_ALL\n";
+    std::string lines = "#TITLE=walk\n#GRID=OSGB\n#SYM_RULE.C=RULE_ALL\n#ROUTE_CARD\n#VIA=UNDESCRIBED\n";
     char line[64];
     for (int i = 0; i < count; ++i) {
         std::snprintf(line, sizeof line, "C%04d  54.%d00  -2.000000\n", i + 1, 1000 + i);
@@ -82,13 +82,17 @@ const CliCase kCases[] = {
            "</trkseg></trk>\n"),
      "", {"walk.gpx"}, 0,
      "#TITLE=Kinder Scout circuit\n"
+     "#GRID=OSGB\n"
      "#SYM_RULE.C=RULE_ALL\n"
+     "#ROUTE_CARD\n"
+     "#VIA=UNDESCRIBED\n"
      "C001  53.400000  -1.900000  500\n"
      "C002  53.400500  -1.898000  502  Cairn\n"
      "C003  53.400000  -1.896000  -4\n"
      "C004  53.410000  -1.890000  Edale\n"
      "C005  53.420000  -1.890000  0  3 miles on\n",
-     "Note: 5 path points (of 7 read) and 0 points of interest written to standard output\n"},
+     "Note: 5 path points (of 7 read) and 0 points of interest written to standard output\n"
+     "Note: 2 of 5 path points have no elevation; the route card leaves out their climbs\n"},
     {"Gpx10RouteWithWaypointsPlacedAfterTheNearestPoint",
      "<gpx version=\"1.0\" xmlns=\"http://www.topografix.com/GPX/1/0\"><name>Old file</name>\n"
      "<wpt lat=\"54.0199\" lon=\"-2.0001\"><name>Tarn</name><sym>Flag, Blue</sym></wpt>\n"
@@ -101,53 +105,68 @@ const CliCase kCases[] = {
      "</rte></gpx>\n",
      "", {"walk.gpx"}, 0,
      "#TITLE=Old file\n"
+     "#GRID=OSGB\n"
      "#SYM_RULE.C=RULE_ALL\n"
-     "#SYM.P=Flag, Blue\n"
+     "#SYM.D=Dot\n"
+     "#PATH.D=C\n"
+     "#SYM.F=Flag, Blue\n"
+     "#PATH.F=C\n"
+     "#ROUTE_CARD\n"
+     "#VIA=UNDESCRIBED\n"
      "C001  54.000000  -2.000000  Start - car park\n"
-     "P01  54.000100  -2.000000  Cafe\n"
+     "D01  54.000100  -2.000000  Cafe\n"
      "C002  54.010000  -2.000000  Gate\n"
-     "P02  54.010100  -2.000000  Stile - broken\n"
-     "C003  54.020000  -2.000000  End\n"
-     "P03  54.019900  -2.000100  Tarn\n",
-     "Note: 3 path points (of 3 read) and 3 points of interest written to standard output\n"},
+     "C003  54.010100  -2.000000  Stile - broken\n"
+     "F01  54.019900  -2.000100  Tarn\n"
+     "C004  54.020000  -2.000000  End\n",
+     "Note: 3 path points (of 3 read), 3 named places on the path and 0 points of interest written to standard "
+     "output\n"
+     "Note: 3 of 3 path points have no elevation; the route card leaves out their climbs\n"},
     {"WaypointWithinAMetreOfTwoRoutePointsGoesAfterTheNearer",
      Gpx11("<wpt lat=\"54\" lon=\"-2\"><name>Post</name></wpt>\n"
            "<rte><rtept lat=\"54.0000054\" lon=\"-1.9999909\"><name>Stone</name></rtept>\n"
            "<rtept lat=\"54\" lon=\"-1.9999893\"><name>Cairn</name></rtept>\n"
            "<rtept lat=\"54\" lon=\"-2.000152\"><name>Gate</name></rtept></rte>\n"),
-     "", {"walk.gpx"}, 0,
+     "", {"-n", "0", "walk.gpx"}, 0,
+     "#TITLE=walk\n"
+     "#GRID=OSGB\n"
      "#SYM_RULE.C=RULE_ALL\n"
      "#SYM.P=Pin, Green\n"
+     "#ROUTE_CARD\n"
+     "#VIA=UNDESCRIBED\n"
      "C001  54.000005  -1.999991  Stone\n"
      "C002  54.000000  -1.999989  Cairn\n"
      "P01  54.000000  -2.000000  Post\n"
      "C003  54.000000  -2.000152  Gate\n",
-     "Note: 3 path points (of 3 read) and 1 points of interest written to standard output\n"},
+     "Note: 3 path points (of 3 read) and 1 points of interest written to standard output\n"
+     "Note: 3 of 3 path points have no elevation; the route card leaves out their climbs\n"},
     {"TrackPointOvershootingTheEndOfItsLegIsThinnedByItsDistanceFromTheEnd",
      Gpx11("<trk><trkseg><trkpt lat=\"53.4\" lon=\"-1.9\"/><trkpt lat=\"53.401079\" lon=\"-1.898193\"/>"
            "<trkpt lat=\"53.400899\" lon=\"-1.898494\"/></trkseg></trk>\n"),
      "", {"-t", "40", "walk.gpx"}, 0,  // 28 m beyond the end, 100 m north and east of the start
-     "#SYM_RULE.C=RULE_ALL\n"
+     "#TITLE=walk\n#GRID=OSGB\n#SYM_RULE.C=RULE_ALL\n#ROUTE_CARD\n#VIA=UNDESCRIBED\n"
      "C001  53.400000  -1.900000\n"
      "C002  53.400899  -1.898494\n",
-     "Note: 2 path points (of 3 read) and 0 points of interest written to standard output\n"},
+     "Note: 2 path points (of 3 read) and 0 points of interest written to standard output\n"
+     "Note: 2 of 2 path points have no elevation; the route card leaves out their climbs\n"},
     {"PolesAndTheDateLineAreValid",
      Gpx11("<wpt lat=\"-90\" lon=\"180\"><name>Pole</name></wpt>\n"
            "<wpt lat=\"90\" lon=\"-180\"><name>North</name></wpt>\n"),
      "", {"walk.gpx"}, 0,
-     "#SYM.P=Pin, Green\n"
+     "#TITLE=walk\n#GRID=OSGB\n#SYM.P=Pin, Green\n"
      "P01  -90.000000  180.000000  Pole\n"
      "P02  90.000000  -180.000000  North\n",
-     "Note: 2 points of interest written to standard output\n"},
+     "Note: 2 points of interest written to standard output\n"
+     "Note: 2 points lie outside the OSGB grid; cairnlog -r and -p will refuse them\n"},
     {"WaypointsAloneKeepFileOrderExtensionsSkipped",
      Gpx11("<wpt lat=\"54\" lon=\"-2\"><name>Real</name><sym>Flag &amp; Pin</sym><time>2024-01-01T00:00:00Z</time>"
            "<extensions><name>Hidden</name></extensions><x:name xmlns:x=\"urn:x\">Foreign</x:name></wpt>\n"
            "<wpt lat=\"53\" lon=\"-3\"><sym>Dot</sym></wpt>\n"
            "<trk><trkpt lat=\"1\" lon=\"1\"/></trk>\n"),
      "", {"walk.gpx"}, 0,
-     "#SYM.P=Dot\n"
+     "#TITLE=walk\n#GRID=OSGB\n#SYM.P=Pin, Green\n#SYM.D=Dot\n"
      "P01  54.000000  -2.000000  Real\n"
-     "P02  53.000000  -3.000000\n",
+     "D01  53.000000  -3.000000\n",
      "Note: 2 points of interest written to standard output\n"},
     {"TextsAsAWayFileLineCarriesThem",
      Gpx11("<wpt lat=\"54\" lon=\"-2\"><name>Fox &amp; Hounds | pub</name>"
@@ -157,7 +176,7 @@ const CliCase kCases[] = {
            "<wpt lat=\"54\" lon=\"-2\"><name>" + kLongName + "</name></wpt>\n"
            "<wpt lat=\"54\" lon=\"-2\"><name>" + std::string(300, 'n') + "</name></wpt>\n"),
      "", {"walk.gpx"}, 0,
-     "#SYM.P=Pin, Green\n"
+     "#TITLE=walk\n#GRID=OSGB\n#SYM.P=Pin, Green\n"
      "P01  54.000000  -2.000000  Fox & Hounds / pub - Gleann D\xC3\xA1 Loch\n"
      "P02  54.000000  -2.000000  7  # of stiles - <b>5</b>\n"
      "P03  54.000000  -2.000000  0  .5 km to the <b>top</b>\n"
@@ -165,16 +184,19 @@ const CliCase kCases[] = {
      "P05  54.000000  -2.000000  " + std::string(226, 'n') + "\n",  // 253 bytes before the LF
      "Note: 5 points of interest written to standard output\n"},
     {"ThousandPointsTakeFourDigits", NorthRoute(1000), "", {"walk.gpx"}, 0, NorthRouteLines(1000),
-     "Note: 1000 path points (of 1000 read) and 0 points of interest written to standard output\n"},
+     "Note: 1000 path points (of 1000 read) and 0 points of interest written to standard output\n"
+     "Note: 1000 of 1000 path points have no elevation; the route card leaves out their climbs\n"},
     {"RoutesOverTracksWithANote",
      Gpx11("<trk><name>Track A</name><trkseg><trkpt lat=\"1\" lon=\"1\"/><trkpt lat=\"2\" lon=\"2\"/></trkseg></trk>\n"
            "<rte><name>Route B</name><rtept lat=\"54\" lon=\"-2\"/></rte>\n"),
      "", {"-t", "0", "walk.gpx"}, 0,
-     "#TITLE=Track A\n#SYM_RULE.C=RULE_ALL\nC001  54.000000  -2.000000\n",
+     "#TITLE=Route B\n#GRID=OSGB\n#SYM_RULE.C=RULE_ALL\n#ROUTE_CARD\n#VIA=UNDESCRIBED\nC001  54.000000  -2.000000\n",
      "Note: the path follows the routes of walk.gpx; its tracks are left out\n"
-     "Note: 1 path points (of 1 read) and 0 points of interest written to standard output\n"},
+     "Note: 1 path points (of 1 read) and 0 points of interest written to standard output\n"
+     "Note: 1 of 1 path points have no elevation; the route card leaves out their climbs\n"},
     {"OutputFileWithOptionsAfterTheName", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "", {"walk.gpx", "-oout.txt", "-t10"}, 0, "",
-     "Note: 1 points of interest written to out.txt\n", "out.txt", "#SYM.P=Pin, Green\nP01  54.000000  -2.000000\n"},
+     "Note: 1 points of interest written to out.txt\n", "out.txt",
+     "#TITLE=walk\n#GRID=OSGB\n#SYM.P=Pin, Green\nP01  54.000000  -2.000000\n"},
 
     {"NotXml", "walk\n", "", {"walk.gpx", "-o", "out.txt"}, 1, "",
      "Oops, walk.gpx is not GPX: syntax error, line 1\n", "out.txt"},
@@ -212,7 +234,8 @@ const CliCase kCases[] = {
      "Oops, -t needs a distance in metres from 0 to 10000000, not -1\n"},
     {"ToleranceMissing", "", "", {"walk.gpx", "-t"}, 1, "", "Oops, -t needs a distance in metres\n"},
     {"OutputNameMissing", "", "", {"walk.gpx", "-o"}, 1, "", "Oops, -o needs a file name\n"},
-    {"TwoGpxFiles", "", "", {"walk.gpx", "more.gpx"}, 1, "", "Oops, one GPX file at a time: more.gpx\n"},
+    {"EveryGpxFileIsReadBeforeAnythingIsWritten", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "",
+     {"walk.gpx", "-o", "out.txt", "more.gpx"}, 1, "", "can't open GPX file more.gpx\n", "out.txt"},
     {"NoGpxFile", "", "", {"-t", "5"}, 1, "", "Oops, no GPX file given\n"},
 };
 

@@ -66,8 +66,8 @@ const FaultRow kRows[] = {
      "Oops, can't write walkGuide.pdf\n", 1, "walk.gpx walkReport.txt", "walkGuide.pdf", 2048},
     {"TrackOverSizeLimit", "stileline", "", {"day1.txt"}, false, "Oops, can't write day1.gpx\n", 1, "", "day1.gpx",
      200},
-    {"WayFileOverSizeLimit", "gpx2wayfile", "", {"-o", "route.txt", "route.gpx"}, false,
-     "Oops, can't write route.txt\n", 1, "", "route.txt", 200},
+    {"WayFileOverSizeLimit", "gpx2wayfile", "", {"-o", "route-way.txt", "route.gpx"}, false,
+     "Oops, can't write route-way.txt\n", 1, "", "route-way.txt", 200},
     // Through a link the bytes go where the user pointed them: the link stays.
     {"LinkedOutputOverSizeLimit", "cairnlog", "ln -s kept.gpx link.gpx", {"-g=link.gpx", "walk.txt"}, false,
      "Oops, can't write link.gpx\n", 1, "link.gpx", "", 512},
@@ -81,8 +81,8 @@ const FaultRow kRows[] = {
      "Can't open PDF file <walkGuide.pdf>, aborting\n", 1, "walk.gpx walkReport.txt", ""},
     {"TrackPathIsADirectory", "stileline", "mkdir day1.gpx", {"day1.txt"}, false,
      "can't open output file day1.gpx\n", 1, "", ""},
-    {"WayFilePathIsADirectory", "gpx2wayfile", "mkdir route.txt", {"-o", "route.txt", "route.gpx"}, false,
-     "Can't open WayFile route.txt for write\n", 1, "", ""},
+    {"WayFilePathIsADirectory", "gpx2wayfile", "mkdir route-way.txt", {"-o", "route-way.txt", "route.gpx"}, false,
+     "Can't open WayFile route-way.txt for write\n", 1, "", ""},
 
     // An output folder that cannot be written.
     {"GpxInUnwritableFolder", "cairnlog", "mkdir ro && chmod 555 ro", {"-g=ro/walk.gpx", "walk.txt"}, true,
@@ -105,10 +105,10 @@ const FaultRow kRows[] = {
      "can't open WSG84 TrackDataFilename day2.txt\n", 1, "", "day2.gpx"},
     {"TrackFileUnreadable", "stileline", "chmod 000 day1.txt", {"day1.txt"}, true,
      "can't open WSG84 TrackDataFilename day1.txt\n", 1, "", "day1.gpx"},
-    {"GpxFileIsADirectory", "gpx2wayfile", "mkdir day.gpx", {"-o", "day.txt", "day.gpx"}, false,
-     "can't open GPX file day.gpx\n", 1, "", "day.txt"},
+    {"GpxFileIsADirectory", "gpx2wayfile", "mkdir day.gpx", {"-o", "day-way.txt", "day.gpx"}, false,
+     "can't open GPX file day.gpx\n", 1, "", "day-way.txt"},
     {"GpxFileUnreadable", "gpx2wayfile", "echo '<gpx/>' > locked.gpx && chmod 000 locked.gpx",
-     {"-o", "locked.txt", "locked.gpx"}, true, "can't open GPX file locked.gpx\n", 1, "", "locked.txt"},
+     {"-o", "locked-way.txt", "locked.gpx"}, true, "can't open GPX file locked.gpx\n", 1, "", "locked-way.txt"},
 
     // Memory runs out while reading 300,000 waypoints (some 14 MiB of the
     // 32 MiB go to the program and its libraries): nothing is written.
