@@ -251,12 +251,19 @@ PathPlan PlanPath(const GpxData& data, const PlanOptions& options) {
     // Without a path the points of interest are all there is.
     for (; plan.Path.empty() && poi < plan.Pois.size(); ++poi) plan.Rows.push_back({plan.Pois[poi].second, 0, kPoiRow});
     for (size_t i = 0; i < plan.Path.size(); ++i) {
-        if (!replaced[i]) plan.Rows.push_back({i, i, kPathRow});
-        for (; poi < plan.Pois.size() && plan.Pois[poi].first == i; ++poi) {
-            plan.Rows.push_back({plan.Pois[poi].second, i, kPoiRow});
-        }
-        for (; meeting < meetings.size() && meetings[meeting].Leg == i; ++meeting) {
-            plan.Rows.push_back({meetings[meeting].Place, i, kNamedPlaceRow});
+        // The points of interest follow the place that took the turn of their path point.
+        bool poisFollow = !replaced[i];
+        if (poisFollow) plan.Rows.push_back({i, i, kPathRow});
+        for (int pass = 0; pass < 2; ++pass, poisFollow = !poisFollow) {
+            if (poisFollow) {
+                for (; poi < plan.Pois.size() && plan.Pois[poi].first == i; ++poi) {
+                    plan.Rows.push_back({plan.Pois[poi].second, i, kPoiRow});
+                }
+            } else {
+                for (; meeting < meetings.size() && meetings[meeting].Leg == i; ++meeting) {
+                    plan.Rows.push_back({meetings[meeting].Place, i, kNamedPlaceRow});
+                }
+            }
         }
     }
     return plan;

@@ -3,6 +3,7 @@
 // what it makes from every example.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <ostream>
@@ -17,6 +18,7 @@ namespace {
 
 const std::string kGolden = IMPORT_GOLDEN_DIR;
 const std::string kNoFile = "(no file)";
+const char* const kCopyFieldFiles = "cp " IMPORT_GOLDEN_DIR "/*.gpx .";
 
 std::string Gpx11(const std::string& body) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -198,6 +200,55 @@ const CliCase kCases[] = {
      "Note: 1 points of interest written to out.txt\n", "out.txt",
      "#TITLE=walk\n#GRID=OSGB\n#SYM.P=Pin, Green\nP01  54.000000  -2.000000\n"},
 
+    // The project's field files (golden/*.gpx), as clubs, planners and GPS
+    // units write them: stdout is the WayFile beside each.
+    {"FellRoundOfThreeLegsAndItsPlacesInASecondFile", "", kCopyFieldFiles, {"fell-round.gpx", "fell-summits.gpx"}, 0,
+     "@fell-round-way.txt",
+     "Note: 34 path points (of 150 read), 6 named places on the path and 2 points of interest written to standard "
+     "output\n"
+     "Note: 34 of 34 path points have no elevation; the route card leaves out their climbs\n"},
+    {"WicklowRouteWithNamedRoutePointsIsOnTheIrishGrid", "", kCopyFieldFiles, {"wicklow-route.gpx"}, 0,
+     "@wicklow-route-way.txt",
+     "Note: 8 path points (of 8 read) and 1 points of interest written to standard output\n"
+     "Note: 3 of 8 path points have no elevation; the route card leaves out their climbs\n"},
+    {"NorthernIrelandGpsTrackWithElevationsAndTimes", "", kCopyFieldFiles, {"mourne-track.gpx"}, 0,
+     "@mourne-track-way.txt",
+     "Note: 5 path points (of 55 read), 1 named places on the path and 0 points of interest written to standard "
+     "output\n"},
+    {"IslayIsBritish", "", kCopyFieldFiles, {"islay-track.gpx"}, 0, "@islay-track-way.txt",
+     "Note: 9 path points (of 80 read), 1 named places on the path and 1 points of interest written to standard "
+     "output\n"
+     "Note: 9 of 9 path points have no elevation; the route card leaves out their climbs\n"},
+    {"IsleOfManIsBritish", "", kCopyFieldFiles, {"isle-of-man-route.gpx"}, 0, "@isle-of-man-route-way.txt",
+     "Note: 5 path points (of 5 read) and 0 points of interest written to standard output\n"
+     "Note: 5 of 5 path points have no elevation; the route card leaves out their climbs\n"},
+    {"ScillyIsBritish", "", kCopyFieldFiles, {"scilly-track.gpx"}, 0, "@scilly-track-way.txt",
+     "Note: 13 path points (of 49 read), 1 named places on the path and 0 points of interest written to standard "
+     "output\n"},
+    // An out-and-back path crosses its bends; a place near either way is met on both.
+    {"OutAndBackMeetsAPlaceEachWayAndOnceAtTheTurn",
+     Gpx11("<wpt lat=\"54.0101\" lon=\"-2\"><name>Stile</name></wpt>\n"
+           "<wpt lat=\"54.02\" lon=\"-2.0001\"><name>Cairn</name><sym>Summit</sym></wpt>\n"
+           "<wpt lat=\"54.02\" lon=\"-2.0001\"><name>Cairn</name><ele>400</ele></wpt>\n"
+           "<rte><rtept lat=\"54.00\" lon=\"-2\"/><rtept lat=\"54.02\" lon=\"-2\"/><rtept lat=\"54.00\" lon=\"-2\"/></rte>\n"),
+     "", {"walk.gpx"}, 0,
+     "#TITLE=walk\n#GRID=OSGB\n#SYM_RULE.C=RULE_ALL\n#SYM.S=Summit\n#PATH.S=C\n#ROUTE_CARD\n#VIA=UNDESCRIBED\n"
+     "C001  54.000000  -2.000000\n"
+     "C002  54.010100  -2.000000  Stile\n"
+     "S01  54.020000  -2.000100  400  Cairn\n"
+     "C003  54.010100  -2.000000  Stile\n"
+     "C004  54.000000  -2.000000\n",
+     "Note: 2 path points (of 3 read), 3 named places on the path and 0 points of interest written to standard "
+     "output\n"
+     "Note: 2 of 2 path points have no elevation; the route card leaves out their climbs\n"},
+    {"OutputWhoseCairnlogGpxIsAnInputIsRefused", "", kCopyFieldFiles,
+     {"-o", "fell-summits.txt", "fell-round.gpx", "fell-summits.gpx"}, 1, "",
+     "Oops, cairnlog -g fell-summits.txt would write over the GPX file fell-summits.gpx: choose another -o name\n",
+     "fell-summits.txt"},
+    {"OutputWhoseCairnlogGpxIsAnInputThroughALinkIsRefused", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"),
+     "mkdir day && ln -s ../walk.gpx day/walk.gpx", {"-o", "day/walk", "walk.gpx"}, 1, "",
+     "Oops, cairnlog -g day/walk would write over the GPX file walk.gpx: choose another -o name\n", "day/walk"},
+
     {"NotXml", "walk\n", "", {"walk.gpx", "-o", "out.txt"}, 1, "",
      "Oops, walk.gpx is not GPX: syntax error, line 1\n", "out.txt"},
     {"MismatchedTag", Gpx11("<wpt lat=\"54\" lon=\"-2\">\n<name>x</desc></wpt>\n"), "", {"walk.gpx"}, 1, "",
@@ -346,5 +397,88 @@ TEST(Gpx2WayFileRoundTrip, CairnlogTakesEveryResultAsItIs) {
         for (auto position : kept) EXPECT_TRUE(Holds(given, position)) << position.first << " " << position.second;
     }
 }
+
+// The field files through the whole round, GPX to printed card, with no
+// edit: cairnlog takes the WayFile without a fault or a warning, lists the
+// places that have a description and only them, each place on the path with
+// its distance, in the grid of the place, each symbol kept for the GPS; the
+// GPX files read are left as they were.
+struct FieldRound {
+    const char* name;
+    std::vector<std::string> gpxFiles;
+    const char* gridHeading;   // the report's grid column
+};
+
+void PrintTo(const FieldRound& row, std::ostream* os) { *os << row.name; }
+
+const FieldRound kFieldRounds[] = {
+    {"FellRound", {"fell-round.gpx", "fell-summits.gpx"}, "OSGB-Grid"},
+    {"Wicklow", {"wicklow-route.gpx"}, "Irish-Grid"},
+    {"Mourne", {"mourne-track.gpx"}, "Irish-Grid"},
+    {"Islay", {"islay-track.gpx"}, "OSGB-Grid"},
+    {"IsleOfMan", {"isle-of-man-route.gpx"}, "OSGB-Grid"},
+    {"Scilly", {"scilly-track.gpx"}, "OSGB-Grid"},
+};
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1) {
+        pieces.push_back(text.substr(start, end - start));
+    }
+    if (start < text.size()) pieces.push_back(text.substr(start));
+    return pieces;
+}
+
+class Gpx2WayFileFieldRound : public testing::TestWithParam<FieldRound> {};
+
+TEST_P(Gpx2WayFileFieldRound, CairnlogRunsWithNoEdit) {
+    const FieldRound& row = GetParam();
+    ScratchDir dir;
+    ASSERT_EQ(RunShell("cd '" + dir.path + "' && " + kCopyFieldFiles), 0);
+    std::vector<std::string> args{"-o", "round-way.txt"};
+    args.insert(args.end(), row.gpxFiles.begin(), row.gpxFiles.end());
+    ASSERT_EQ(RunCli(GPX2WAYFILE_PATH, args, dir.path).status, 0);
+    CliResult run = RunCli(CAIRNLOG_PATH, {"-g", "-r", "-p", "round-way.txt"}, dir.path);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("Oops"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Warning"), std::string::npos) << run.err;
+    for (const std::string& gpx : row.gpxFiles) {
+        EXPECT_EQ(ReadFile(dir.File(gpx)), ReadFile(kGolden + "/" + gpx)) << gpx << " changed";
+    }
+
+    // The WayFile's described lines and its letters on the path.
+    std::string onPath = "C";
+    size_t described = 0;
+    std::string gpsFile = ReadFile(dir.File("round-way.gpx"));
+    for (const std::string& line : Split(ReadFile(dir.File("round-way.txt")), '\n')) {
+        if (line.rfind("#PATH.", 0) == 0) onPath += line[6];
+        if (line.rfind("#SYM.", 0) == 0) {
+            EXPECT_NE(gpsFile.find("<sym>" + line.substr(7) + "</sym>"), std::string::npos) << line;
+        }
+        if (line[0] == '#') continue;
+        auto fields = Split(line, ' ');
+        if (!std::isalpha(static_cast<unsigned char>(fields.back()[0]))) continue;  // no description: a bend
+        ++described;
+    }
+    size_t rows = 0;
+    for (const std::string& line : Split(ReadFile(dir.File("round-wayReport.txt")), '\n')) {
+        auto fields = Split(line, '\t');
+        if (line[0] == '#') {
+            EXPECT_EQ(fields[5], row.gridHeading);
+            continue;
+        }
+        if (fields[1] == "Total") continue;
+        ++rows;
+        if (onPath.find(fields[1][0]) != std::string::npos) {
+            EXPECT_NE(fields[6].find_first_not_of(' '), std::string::npos) << fields[1] << " shows no distance";
+        }
+    }
+    EXPECT_GT(rows, 0u);
+    EXPECT_EQ(rows, described);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Gpx2WayFileFieldRound, testing::ValuesIn(kFieldRounds),
+                         [](const testing::TestParamInfo<FieldRound>& row) { return std::string(row.param.name); });
 
 }  // namespace
