@@ -1,6 +1,7 @@
 #include "path_plan.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string_view>
 #include <unordered_map>
@@ -170,7 +171,7 @@ std::vector<PathMeeting> MeetPlaces(const GpxData& data, const PathPlan& plan, d
                                     std::vector<uint8_t>& met) {
     std::vector<PathMeeting> meetings;
     met.assign(plan.Places.size(), 0);
-    if (plan.Path.empty() || nearM <= 0.0) return meetings;
+    if (plan.Path.empty() || plan.Places.empty() || nearM <= 0.0) return meetings;
     PathSamples samples = SamplePath(plan.Path);
     PointTree tree = BuildPointTree(samples.Points);
     std::vector<size_t> found;
@@ -251,17 +252,18 @@ PathPlan PlanPath(const GpxData& data, const PlanOptions& options) {
     // Without a path the points of interest are all there is.
     for (; plan.Path.empty() && poi < plan.Pois.size(); ++poi) plan.Rows.push_back({plan.Pois[poi].second, 0, kPoiRow});
     for (size_t i = 0; i < plan.Path.size(); ++i) {
+        const uint32_t at = static_cast<uint32_t>(std::min<size_t>(i, UINT32_MAX));
         // The points of interest follow the place that took the turn of their path point.
         bool poisFollow = !replaced[i];
-        if (poisFollow) plan.Rows.push_back({i, i, kPathRow});
+        if (poisFollow) plan.Rows.push_back({i, at, kPathRow});
         for (int pass = 0; pass < 2; ++pass, poisFollow = !poisFollow) {
             if (poisFollow) {
                 for (; poi < plan.Pois.size() && plan.Pois[poi].first == i; ++poi) {
-                    plan.Rows.push_back({plan.Pois[poi].second, i, kPoiRow});
+                    plan.Rows.push_back({plan.Pois[poi].second, at, kPoiRow});
                 }
             } else {
                 for (; meeting < meetings.size() && meetings[meeting].Leg == i; ++meeting) {
-                    plan.Rows.push_back({meetings[meeting].Place, i, kNamedPlaceRow});
+                    plan.Rows.push_back({meetings[meeting].Place, at, kNamedPlaceRow});
                 }
             }
         }

@@ -28,7 +28,7 @@ enum PlanRowKind : uint8_t { kPathRow, kNamedPlaceRow, kPoiRow };
 // One waypoint line: a path point (Index into Path) or a place (into Places).
 struct PlanRow {
     size_t Index = 0;
-    size_t PathAt = 0;                 // the path point it is, or follows
+    uint32_t PathAt = 0;               // the path point it is, or follows, up to 2^32 - 1
     PlanRowKind Kind = kPathRow;
 };
 
