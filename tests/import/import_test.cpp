@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gpx_text.h"
+#include "grid_of_place.h"
 #include "local_metres.h"
 #include "nearest_point.h"
 #include "track_thinning.h"
@@ -156,5 +157,77 @@ TEST(NearestPathPoints, AgreesWithLookingAtEveryPoint) {
         ASSERT_LE(squared(path[found[w]], pois[w]), bestSquared * 1.001 + 1e-6) << "waypoint " << w;
     }
 }
+
+// Points within a distance over a path 100 km from north to south, where
+// the tree's single scale east is off by some percent at either end: every
+// point within it is found.
+TEST(PointsWithin, FindsEveryPointWithinTheDistanceOnTheGround) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> metres(-50000, 50000);
+    std::vector<LatLonDeg> points;
+    for (int i = 0; i < 3000; ++i) {
+        GpxPoint point = At({metres(random) / 10.0, metres(random)});
+        points.push_back({point.LatDeg, point.LonDeg});
+    }
+    PointTree tree = BuildPointTree(points);
+    std::vector<size_t> found;
+    for (int w = 0; w < 200; ++w) {
+        GpxPoint place = At({metres(random) / 10.0, metres(random)});
+        PointsWithin(tree, {place.LatDeg, place.LonDeg}, 800.0, found);
+        for (size_t i = 0; i < points.size(); ++i) {
+            double east = (points[i].LonDeg - place.LonDeg) * MetresPerLonDeg(place.LatDeg);
+            double north = (points[i].LatDeg - place.LatDeg) * kMetresPerLatDeg;
+            if (std::hypot(east, north) > 800.0) continue;
+            ASSERT_NE(std::find(found.begin(), found.end(), i), found.end()) << "place " << w << ", point " << i;
+        }
+    }
+}
+
+// The island of Ireland against the British islands round it: each row a
+// place near the outline, on the side it belongs to.
+struct IslandCase {
+    const char* name;
+    double latDeg;
+    double lonDeg;
+    bool ireland;
+};
+
+const IslandCase kIslandCases[] = {
+    {"Lugnaquilla", 52.967, -6.464, true},
+    {"MizenHead", 51.450, -9.818, true},
+    {"Fastnet", 51.389, -9.603, true},
+    {"CarnsorePoint", 52.172, -6.366, true},
+    {"Howth", 53.373, -6.067, true},
+    {"SlieveDonard", 54.180, -5.921, true},
+    {"ArdsBurrPoint", 54.483, -5.433, true},
+    {"FairHead", 55.224, -6.152, true},
+    {"Rathlin", 55.298, -6.190, true},
+    {"MalinHead", 55.381, -7.374, true},
+    {"Inishtrahull", 55.431, -7.238, true},
+    {"ToryIsland", 55.265, -8.230, true},
+    {"Tearaght", 52.075, -10.660, true},
+    {"IslayMullOfOa", 55.590, -6.330, false},
+    {"IslayPortEllen", 55.628, -6.190, false},
+    {"MullOfKintyre", 55.311, -5.803, false},
+    {"Sanda", 55.280, -5.580, false},
+    {"Portpatrick", 54.842, -5.117, false},
+    {"MullOfGalloway", 54.635, -4.857, false},
+    {"CalfOfMan", 54.053, -4.820, false},
+    {"Snaefell", 54.263, -4.462, false},
+    {"StMarysScilly", 49.914, -6.315, false},
+    {"StDavidsHead", 51.905, -5.310, false},
+    {"TheSmalls", 51.722, -5.669, false},
+    {"Bardsey", 52.760, -4.800, false},
+};
+
+class IrelandIslandRows : public testing::TestWithParam<IslandCase> {};
+
+TEST_P(IrelandIslandRows, Case) {
+    const IslandCase& row = GetParam();
+    EXPECT_EQ(OnIrelandIsland(row.latDeg, row.lonDeg), row.ireland);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, IrelandIslandRows, testing::ValuesIn(kIslandCases),
+                         [](const testing::TestParamInfo<IslandCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
