@@ -125,24 +125,16 @@ void PointsWithin(const PointTree& tree, const LatLonDeg& sought, double radiusM
 
 std::vector<size_t> NearestPathPoints(const std::vector<const GpxPoint*>& path,
                                       const BlockList<GpxPoint>& waypoints) {
-    double minLat = path[0]->LatDeg;
-    double maxLat = minLat;
-    for (const GpxPoint* point : path) {
-        minLat = std::min(minLat, point->LatDeg);
-        maxLat = std::max(maxLat, point->LatDeg);
-    }
-    double metresPerLonDeg = MetresPerLonDeg((minLat + maxLat) / 2.0);
-    std::vector<TreePoint> tree(path.size());
-    for (size_t i = 0; i < path.size(); ++i) {
-        tree[i] = {{path[i]->LonDeg * metresPerLonDeg, path[i]->LatDeg * kMetresPerLatDeg}, i};
-    }
-    BuildTree(tree);
+    std::vector<LatLonDeg> points;
+    points.reserve(path.size());
+    for (const GpxPoint* point : path) points.push_back({point->LatDeg, point->LonDeg});
+    PointTree tree = BuildPointTree(points);
     std::vector<size_t> nearest;
     nearest.reserve(waypoints.size());
     std::vector<TreeRange> ranges;
     for (const GpxPoint& waypoint : waypoints) {
-        double sought[2] = {waypoint.LonDeg * metresPerLonDeg, waypoint.LatDeg * kMetresPerLatDeg};
-        nearest.push_back(Nearest(tree, sought, ranges));
+        double sought[2] = {waypoint.LonDeg * tree.MetresPerLonDeg, waypoint.LatDeg * kMetresPerLatDeg};
+        nearest.push_back(Nearest(tree.Points, sought, ranges));
     }
     return nearest;
 }
