@@ -36,7 +36,8 @@ struct Waypoint {
     uint8_t HasDistance = 0;          // flag: Distance holds a value
     uint8_t HasGrade = 0;             // flag: Grade holds a value
 };
-static_assert(sizeof(Waypoint) == 104, "no padding in the record");
+// Counted for 8-byte pointers; with 4-byte ones the record is smaller still.
+static_assert(sizeof(void*) != 8 || sizeof(Waypoint) == 104, "no padding in the record");
 
 // Records in file order. They never move as the list grows, so the tail
 // stays valid and a million waypoints are never copied.
