@@ -143,6 +143,8 @@ JUDGED_TEST_F(DebianPackage, PassesLintian, Judge::kDpkgShlibdeps, Judge::kLinti
     std::string complaints;
     EXPECT_EQ(Lintian(deb_, &complaints), 0) << complaints;
     EXPECT_EQ(complaints.find("E: "), std::string::npos) << complaints;
+    // Built with Debian's hardening flags: no tag of any level says one is missing.
+    EXPECT_EQ(complaints.find(" hardening-"), std::string::npos) << complaints;
 }
 
 }  // namespace
