@@ -4,6 +4,7 @@
 # resolved at load time (relro, now). Every hardening feature is asked for;
 # DEB_BUILD_MAINT_OPTIONS, when set, comes after and may take some back.
 # The release flags come after these, so that its -O3 is kept over -O2.
+set(DEBIAN_HARDENED OFF)
 if(CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT SANITIZE AND NOT FUZZ)
   find_program(DPKG_BUILDFLAGS dpkg-buildflags)
   if(DPKG_BUILDFLAGS)
@@ -17,6 +18,7 @@ if(CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT SANITIZE AND NOT FUZZ)
     endforeach()
     string(PREPEND CMAKE_CXX_FLAGS "${debian_CPPFLAGS} ${debian_CXXFLAGS} ")
     string(PREPEND CMAKE_EXE_LINKER_FLAGS "${debian_LDFLAGS} ")
+    set(DEBIAN_HARDENED ON)
     message(STATUS "Flags from dpkg-buildflags: ${debian_CPPFLAGS} ${debian_CXXFLAGS} ${debian_LDFLAGS}")
   endif()
 endif()
