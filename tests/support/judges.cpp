@@ -99,7 +99,7 @@ int DebExtract(const std::string& deb, const std::string& root, std::string* out
 }
 
 int Lintian(const std::string& deb, std::string* output) {
-    return RunJudge(Judge::kLintian, "--fail-on error " + Quoted(deb), output);
+    return RunJudge(Judge::kLintian, "--display-info --fail-on error " + Quoted(deb), output);
 }
 
 int Ostn15Grid(const std::string& inputPath, std::string* output) {

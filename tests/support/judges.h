@@ -56,6 +56,7 @@ int CalcConvert(const std::string& folder, const std::string& importFilter, cons
 // dpkg-deb's fields of a package, and the package unpacked into root.
 int DebFields(const std::string& deb, const std::string& fields, std::string* output);
 int DebExtract(const std::string& deb, const std::string& root, std::string* output);
+// lintian's tags on the package, the info ones too; non-zero on an error.
 int Lintian(const std::string& deb, std::string* output);
 // OSTN15 through Geo::Coordinates::OSGB: each "lat lon" line of the input
 // file (ETRS89 degrees) becomes "easting northing" in metres, or "off" where
