@@ -23,6 +23,11 @@ constexpr double kMarkGray = 0.6;
 constexpr int kHeightTicks = 4;
 constexpr int kDistanceTicks = 8;
 constexpr int kTickTextSize = 32;             // bytes of a formatted tick or height
+// Elevation units: a hundred times Everest in feet. The WayFile takes any
+// finite elevation, but a height past this is a slip of the keyboard, and
+// the profile draws it as unknown rather than let it flatten the rest (or,
+// near the largest doubles, leave the axis no finite span).
+constexpr double kHeightMaxUnits = 3e6;
 
 // Puts the profiles of one stage, profiles[begin..], with the main letter first.
 void MainLetterFirst(std::vector<HeightProfile>& profiles, std::size_t begin, int mainLetter) {
@@ -88,8 +93,9 @@ void DrawAxes(PdfWriter& pdf, const ProfileAxes& axes, const ProfileBox& box, co
         FormatTick(text, value, axes.Distance.Step);
         PdfText(pdf, ProfileX(axes, box, value), labelTop, text);
     });
+    // The units after the last tick's label, which text still holds.
     PdfSetTextAlign(pdf, PDF_ALIGN_LEFT | PDF_VALIGN_TOP, 0);
-    PdfText(pdf, right + kLabelGapPt * 2, labelTop, units.Distance);
+    PdfText(pdf, right + PdfTextWidth(pdf, text) / 2 + kLabelGapPt, labelTop, units.Distance);
 }
 
 // Every listed waypoint: a mark from the line (or, without a height, from
@@ -215,7 +221,7 @@ void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::ve
         }
         point.Height = waypoint.Elev;
         point.Index = at;
-        point.Known = !waypoint.NoElev;
+        point.Known = !waypoint.NoElev && std::fabs(waypoint.Elev) <= kHeightMaxUnits;
         point.Listed = !waypoint.Via;
         points.push_back(point);
         end.Seen = 1;

@@ -101,15 +101,25 @@ TableRow Measures(std::string name, std::string from, std::string to, const Stag
             time};
 }
 
-void DrawRow(PlanFlow& flow, const TableRow& row, const double (&x)[kTableColumns], const double (&width)[kTableColumns],
-             const char* font) {
-    PdfSetFont(flow.Pdf, font, kTextSizePt);
+// Where the table's columns stand, and the size of its text: each column
+// as wide as its widest text, the whole shrunk to the page's width when it
+// would run past it (long IDs or names).
+struct TableLayout {
+    double X[kTableColumns] = {};
+    double Width[kTableColumns] = {};
+    double Right = 0.0;
+    double SizePt = kTextSizePt;
+};
+
+void DrawRow(PlanFlow& flow, const TableRow& row, const TableLayout& table, const char* font) {
+    PdfSetFont(flow.Pdf, font, table.SizePt);
     PdfSetTextGray(flow.Pdf, 0);
     const double baseline = flow.Y - kTextSizePt;
     for (int column = 0; column < kTableColumns; ++column) {
         const bool number = column >= kFirstNumberColumn;
         PdfSetTextAlign(flow.Pdf, (number ? PDF_ALIGN_RIGHT : PDF_ALIGN_LEFT) | PDF_VALIGN_BASELINE, 0);
-        PdfText(flow.Pdf, number ? x[column] + width[column] : x[column], baseline, row[column].c_str());
+        PdfText(flow.Pdf, number ? table.X[column] + table.Width[column] : table.X[column], baseline,
+                row[column].c_str());
     }
     flow.Y -= kRowPt;
 }
@@ -154,35 +164,41 @@ void DrawTable(PlanFlow& flow, const Settings& settings, const WaypointList& lis
     }
     const TableRow total = Measures("Total", "", "", walk);
 
-    // Each column as wide as its widest text.
-    double width[kTableColumns] = {};
-    double x[kTableColumns] = {};
+    TableLayout table;
     auto widen = [&](const TableRow& row, const char* font) {
         PdfSetFont(flow.Pdf, font, kTextSizePt);
         for (int column = 0; column < kTableColumns; ++column) {
             const double drawn = PdfTextWidth(flow.Pdf, row[column].c_str());
-            if (drawn > width[column]) width[column] = drawn;
+            if (drawn > table.Width[column]) table.Width[column] = drawn;
         }
     };
     widen(header, "Helvetica-Bold");
     for (const TableRow& row : rows) widen(row, "Helvetica");
     widen(total, "Helvetica-Bold");
-    x[0] = kPlanMarginPt;
-    for (int column = 1; column < kTableColumns; ++column) x[column] = x[column - 1] + width[column - 1] + kColumnGapPt;
-    const double right = x[kTableColumns - 1] + width[kTableColumns - 1];
+    double wide = (kTableColumns - 1) * kColumnGapPt;
+    for (double width : table.Width) wide += width;
+    const double room = flow.Layout.PageWidth - 2 * kPlanMarginPt;
+    const double scale = wide > room ? room / wide : 1.0;
+    table.SizePt = kTextSizePt * scale;
+    table.X[0] = kPlanMarginPt;
+    for (int column = 0; column < kTableColumns; ++column) {
+        table.Width[column] *= scale;
+        if (column > 0) table.X[column] = table.X[column - 1] + table.Width[column - 1] + kColumnGapPt * scale;
+    }
+    table.Right = table.X[kTableColumns - 1] + table.Width[kTableColumns - 1];
 
     auto drawHeader = [&]() {
-        DrawRow(flow, header, x, width, "Helvetica-Bold");
-        DrawRule(flow, right, kThinRulePt, kThinRuleGray);
+        DrawRow(flow, header, table, "Helvetica-Bold");
+        DrawRule(flow, table.Right, kThinRulePt, kThinRuleGray);
     };
     drawHeader();
     for (const TableRow& row : rows) {
         if (MakeRoom(flow, kRowPt)) drawHeader();
-        DrawRow(flow, row, x, width, "Helvetica");
+        DrawRow(flow, row, table, "Helvetica");
     }
     if (MakeRoom(flow, kRowPt)) drawHeader();
-    DrawRule(flow, right, kHeavyRulePt, 0);
-    DrawRow(flow, total, x, width, "Helvetica-Bold");
+    DrawRule(flow, table.Right, kHeavyRulePt, 0);
+    DrawRow(flow, total, table, "Helvetica-Bold");
     flow.Y -= kSectionGapPt;
 }
 

@@ -336,6 +336,8 @@ JUDGED_TEST(GuideCli, PlanPagesFollowTheGuideOnASheetOfTheirOwn, Judge::kPdfRead
           "No known heights on this stage"}},
         {"thirteen columns, the last on a front", Walk(12 * 24 + 1), 3, 1,
          {"Lakes", "W1", "W289", "Total", "Lakes, path W"}},
+        {"kilometres and feet", "#DISTANCE_UNITS=KM\n#ELEVATION=FEET\n" + Walk(3), 1, 1,
+         {"Distance (km)", "Ascent (ft)", "Descent (ft)", "W1", "W3", "0.5", "2", "0", "Total", "103 ft", "km"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
