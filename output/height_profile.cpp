@@ -170,6 +170,12 @@ void DrawHighest(PdfWriter& pdf, const HeightProfile& profile, const ProfileAxes
 
 }  // namespace
 
+int MainPathEntry(const WaypointList& list) {
+    for (const Waypoint& waypoint : list)
+        if (waypoint.HasDistance) return SymbolEntryOf(waypoint.WayID[0]);
+    return -1;
+}
+
 void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::vector<HeightProfile>& profiles) {
     // The last measured point of each letter, which starts the letter's
     // profile in the next stage so that it spans the stage's first leg.
@@ -182,7 +188,7 @@ void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::ve
     long long slots[kSymbolEntries];
     std::fill(std::begin(slots), std::end(slots), -1);
     profiles.clear();
-    int mainLetter = -1;
+    const int mainLetter = MainPathEntry(list);
     std::size_t stage = 0;
     std::size_t stageBegin = 0;
     std::size_t index = 0;
@@ -196,7 +202,6 @@ void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::ve
             std::fill(std::begin(slots), std::end(slots), -1);
         }
         const int letter = SymbolEntryOf(waypoint.WayID[0]);
-        if (mainLetter < 0) mainLetter = letter;
         LetterEnd& end = ends[letter];
         if (slots[letter] < 0) {
             slots[letter] = static_cast<long long>(profiles.size());

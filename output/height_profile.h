@@ -28,10 +28,13 @@ struct HeightProfile {
     std::vector<ProfilePoint> Points;
 };
 
+// The symbol entry of the main path: that of the list's first measured
+// waypoint; -1 when none is measured.
+int MainPathEntry(const WaypointList& list);
+
 // The profiles of every stage of card, in stage order; within a stage one
 // per path letter with a measured waypoint in it, the main path's letter
-// (that of the list's first measured waypoint) first, the others as they
-// first appear.
+// first, the others as they first appear.
 void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::vector<HeightProfile>& profiles);
 
 // A round-number axis: Min and Max are whole multiples of Step, which is
