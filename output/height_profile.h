@@ -24,7 +24,6 @@ struct ProfilePoint {
 struct HeightProfile {
     std::size_t Stage = 0;     // into the card's stages
     int Letter = 0;            // symbol entry of the path's letter
-    double LastRunDistance = 0.0;  // the list's Distance of the last point, to measure the next leg
     std::vector<ProfilePoint> Points;
 };
 
