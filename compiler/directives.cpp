@@ -278,6 +278,13 @@ int TakeStage(const char* value, WayFileLine& at, Settings& settings) {
     return 0;
 }
 
+// The plan shows the card's stages, climbs and times.
+int TakePlan(WayFileLine& at, Settings& settings) {
+    if (!settings.RouteCard) return Reject(at, "Oops, #PLAN needs #ROUTE_CARD above it");
+    settings.Plan = 1;
+    return 0;
+}
+
 // The keyword directives: the lower-cased value must begin with a keyword.
 int TakeKeyword(char* value, int& field, const char* first, int firstCode, const char* second, int secondCode,
                 WayFileLine& at, const char* unknown) {
@@ -351,5 +358,6 @@ int ParseDirective(char* line, WayFileLine& at, Settings& settings, SymbolTable&
         return 0;
     }
     if (DirectiveNameIs(name, "STAGE", kNameOnly) == 0) return TakeStage(value, at, settings);
+    if (DirectiveNameIs(name, "PLAN", kEndOnly) == 0) return TakePlan(at, settings);
     return Reject(at, "Oops, unknown directive");
 }

@@ -79,6 +79,7 @@ struct Settings {
     double MagneticWestDeg = 0.0;     // variation, degrees west (east negative)
     double FieldWidthLeg = 0.35;      // the guide's bearing and time field, with the card
     int ViaUndescribed = 0;           // VIA=UNDESCRIBED: undescribed waypoints are via points
+    int Plan = 0;                     // PLAN given: the plan pages follow the guide's sheets
 
     int RowsPerColumn = 0;            // waypoint rows in one guide column
     int InsertedRows = 0;             // blank rows inserted so far

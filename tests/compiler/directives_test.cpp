@@ -141,6 +141,8 @@ const Row kRows[] = {
     {"#VIA=bends", "Oops, unknown VIA points"},
     {"#VIA", "Oops, unknown VIA points"},
     {"#STAGE=Day 1", "Oops, #STAGE= needs #ROUTE_CARD above it"},
+    {"#PLAN", "Oops, #PLAN needs #ROUTE_CARD above it"},
+    {"#PLAN=ON", "Oops, unknown directive"},
     {"#SPLITSHEET=0", ""},
     {"#SPLITSHEET=3", ""},
     {"#SPLITSHEET=4", "Oops, invalid SPLITSHEET (may be 0-3)"},
@@ -217,6 +219,8 @@ TEST(ParseDirective, RouteCardSettings) {
         {"#STAGE=", "Oops, no stage name found"},
         {"#STAGE=Day 2 over the tops, by Esk", "Oops, stage name too long"},
         {"#STAGE=Day\x7f", "Oops, unprintable character '\x7f' in #STAGE name"},
+        {"#PLAN", ""},
+        {"#PLANS", "Oops, unknown directive"},
     };
     for (const Row& row : stages) {
         SCOPED_TRACE(row.line);
@@ -224,6 +228,7 @@ TEST(ParseDirective, RouteCardSettings) {
         EXPECT_EQ(parsed.err, *row.error ? std::string(row.error) + ", line 5 in walk.txt\n" : "");
         EXPECT_EQ(parsed.result, *row.error ? 1 : 0);
     }
+    EXPECT_EQ(run.settings.Plan, 1);
 }
 
 TEST(ParseDirective, AlphaLetterMessageNamesAMissingLetterAsNul) {

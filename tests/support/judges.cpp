@@ -12,6 +12,7 @@ const char* PathOf(Judge judge) {
         case Judge::kPdfinfo: return JUDGE_PDFINFO;
         case Judge::kPdftotext: return JUDGE_PDFTOTEXT;
         case Judge::kMutool: return JUDGE_MUTOOL;
+        case Judge::kGhostscript: return JUDGE_GS;
         case Judge::kGpsbabel: return JUDGE_GPSBABEL;
         case Judge::kCs2cs: return JUDGE_CS2CS;
         case Judge::kSoffice: return JUDGE_SOFFICE;
@@ -45,7 +46,8 @@ std::string Complaint(Judge judge, const std::string& arguments, std::initialize
 
 bool JudgeFound(Judge judge) {
     if (judge == Judge::kPdfReaders)
-        return JudgeFound(Judge::kQpdf) && JudgeFound(Judge::kPdfinfo) && JudgeFound(Judge::kMutool);
+        return JudgeFound(Judge::kQpdf) && JudgeFound(Judge::kPdfinfo) && JudgeFound(Judge::kMutool) &&
+               JudgeFound(Judge::kGhostscript);
     return *PathOf(judge) != '\0';
 }
 
@@ -62,6 +64,10 @@ std::string PdfReadersFault(const std::string& path) {
     std::string fault = QpdfFault(path);
     if (fault.empty()) fault = Complaint(Judge::kPdfinfo, Quoted(path), {"Error", "Warning"});
     if (fault.empty()) fault = Complaint(Judge::kMutool, "info " + Quoted(path), {"error", "warning"});
+    if (fault.empty()) {
+        fault = Complaint(Judge::kGhostscript, "-q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=nullpage " + Quoted(path),
+                          {"Error", "error", "Warning", "warning"});
+    }
     return fault;
 }
 

@@ -1,5 +1,5 @@
 // Test support: the outside judges, programs written by others that check
-// what ours write (xmllint, qpdf, Poppler, MuPDF, GPSBabel, PROJ's cs2cs,
+// what ours write (xmllint, qpdf, Poppler, MuPDF, Ghostscript, GPSBabel, PROJ's cs2cs,
 // LibreOffice, dpkg, lintian, Perl's Geo::Coordinates::OSGB). CMake finds
 // them; every command line that runs one is here. A test that needs a judge
 // is declared with JUDGED_TEST and registered only when its judges were found.
@@ -17,6 +17,7 @@ enum class Judge {
     kPdfinfo,
     kPdftotext,
     kMutool,
+    kGhostscript,
     kGpsbabel,
     kCs2cs,
     kSoffice,
@@ -24,7 +25,7 @@ enum class Judge {
     kDpkgShlibdeps,
     kLintian,
     kOsgbPerl,     // perl with Geo::Coordinates::OSGB, which carries OSTN15
-    kPdfReaders,   // qpdf, pdfinfo and mutool: the three of PdfReadersFault
+    kPdfReaders,   // qpdf, pdfinfo, mutool and gs: the four of PdfReadersFault
 };
 
 bool JudgeFound(Judge judge);
@@ -35,7 +36,8 @@ bool JudgeFound(Judge judge);
 std::string XmllintFault(const std::string& path, const std::string& schema);
 // qpdf --check: neither an error nor a warning.
 std::string QpdfFault(const std::string& path);
-// qpdf --check, pdfinfo and mutool info all accept the file without a warning.
+// qpdf --check, pdfinfo, mutool info and Ghostscript rendering every page
+// all accept the file without a warning.
 std::string PdfReadersFault(const std::string& path);
 
 // The rest return the judge's exit status and put what it printed (standard
