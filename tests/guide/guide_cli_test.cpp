@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "guide_test_support.h"
 #include "height_profile.h"
 #include "run_cairnlog.h"
@@ -381,9 +382,38 @@ TEST(GuideCli, APageTooSmallForThePlanIsRefused) {
     EXPECT_FALSE(FileExists(run.pdfPath));
 }
 
+// Page pageNo (from 1) of a PDF rendered by pdftoppm at 72 dpi, one grey
+// byte a point, rows from the top; empty when it could not be rendered.
+struct RenderedPage {
+    int width = 0, height = 0;
+    std::string grey;
+    int At(double xPt, double yPt) const {  // 255 off the page
+        const int column = static_cast<int>(std::lround(xPt)), row = static_cast<int>(std::lround(height - yPt));
+        if (column < 0 || row < 0 || column >= width || row >= height) return 255;
+        return static_cast<unsigned char>(grey[static_cast<std::size_t>(row) * width + column]);
+    }
+};
+
+RenderedPage RenderPage(const std::string& pdf, int pageNo, const std::string& pgm) {
+    RenderedPage page;
+    const std::string n = std::to_string(pageNo);
+    if (RunShell("pdftoppm -gray -r 72 -singlefile -f " + n + " -l " + n + " '" + pdf + "' '" + pgm + "'") != 0)
+        return page;
+    const std::string bytes = ReadFile(pgm + ".pgm");
+    std::istringstream header(bytes);
+    std::string magic;
+    int maxGrey = 0;
+    header >> magic >> page.width >> page.height >> maxGrey;
+    if (magic != "P5" || maxGrey != 255) return RenderedPage{};
+    page.grey = bytes.substr(static_cast<std::size_t>(header.tellg()) + 1);
+    if (page.grey.size() != static_cast<std::size_t>(page.width) * page.height) return RenderedPage{};
+    return page;
+}
+
 // The South Downs plan: every profile's line read back from the page is
 // the path's waypoints, each at its distance from the stage's start and its
-// height, placed on the profile's axes within 0.01 point.
+// height, placed on the profile's axes within 0.01 point; and the page as
+// pdftoppm renders it is dark at every one of those vertices.
 JUDGED_TEST(GuideCli, SouthDownsProfilesDrawTheirWaypoints, Judge::kPdfReaders) {
     ScratchDir dir;
     const std::string wayFile = ReadFile(EXAMPLES_DIR "/south-downs-plan.txt");
@@ -457,9 +487,18 @@ JUDGED_TEST(GuideCli, SouthDownsProfilesDrawTheirWaypoints, Judge::kPdfReaders) 
             }
             const ProfileAxes axes = ProfileAxesOf(expected);
             ASSERT_EQ(drawn.size(), expected.Points.size());
+            const int pageNo = static_cast<int>(page - pages.data()) + 1;
+            const RenderedPage rendered = RenderPage(dir.File("sdw.pdf"), pageNo, dir.File("page" + std::to_string(pageNo)));
+            ASSERT_EQ(rendered.height, 842);  // A4, a point a pixel
             for (std::size_t i = 0; i < drawn.size(); ++i) {
-                EXPECT_NEAR(drawn[i].X, ProfileX(axes, box, expected.Points[i].Distance), 0.01) << i;
-                EXPECT_NEAR(drawn[i].Y, ProfileY(axes, box, expected.Points[i].Height), 0.01) << i;
+                const double x = ProfileX(axes, box, expected.Points[i].Distance);
+                const double y = ProfileY(axes, box, expected.Points[i].Height);
+                EXPECT_NEAR(drawn[i].X, x, 0.01) << i;
+                EXPECT_NEAR(drawn[i].Y, y, 0.01) << i;
+                int darkest = 255;  // the 1.2 point line covers the vertex's pixel or one beside it
+                for (double dx : {-1.0, 0.0, 1.0})
+                    for (double dy : {-1.0, 0.0, 1.0}) darkest = std::min(darkest, rendered.At(x + dx, y + dy));
+                EXPECT_LT(darkest, 128) << "no line rendered at vertex " << i;
             }
             ++profilesChecked;
         }
