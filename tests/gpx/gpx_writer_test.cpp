@@ -38,7 +38,7 @@ struct GpxRun {
 };
 
 int WriteGpxFile(const GpxRun& run) {
-    return WriteGpxFile(run.GpxFilename, run.Waypoints, run.Bounds, run.symbols, run.RunTimestamp, 1.0);
+    return WriteGpxFile(run.GpxFilename, run.Waypoints, run.Bounds, run.symbols, run.RunTimestamp, 1.0, GpxPaths{});
 }
 
 // Adds a waypoint the way the reader does: list and bounds.
