@@ -1,10 +1,13 @@
 #include "gpx_paths.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 
 #include "gpx_writer.h"
 #include "put_text.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -15,6 +18,27 @@ constexpr size_t kNameLineMax =
 
 bool OfLetter(const Waypoint& waypoint, char letter) {
     return SymbolEntryOf(waypoint.WayID[0]) == SymbolEntryOf(letter);
+}
+
+// A title comes from the TITLE line or the WayFile's name, and neither is
+// held to what XML takes: a character that XML refuses becomes "?" in the
+// name, so that the file stays readable. Stage names are clean already.
+char* PutNameText(char* out, std::string_view name) {
+    constexpr std::size_t kUtf8Max = 4;  // bytes of the longest UTF-8 character
+    char one[kUtf8Max + 1];              // one character of name, NUL-ended for the checks
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t room = std::min(kUtf8Max, name.size() - at);
+        std::memcpy(one, name.data() + at, room);
+        one[room] = '\0';
+        const char* next = one;
+        NextCodePoint(next);
+        const std::size_t length = static_cast<std::size_t>(next - one);
+        one[length] = '\0';
+        out = FirstBadTextChar(one) != 0 ? PutText(out, "?")
+                                         : GpxPutEscapedText(out, std::string_view(one, length));
+        at += length;
+    }
+    return out;
 }
 
 char* PutCount(char* out, std::size_t count) {
@@ -28,7 +52,7 @@ int PutPathStart(LineBatch& batch, const char* element, std::string_view name, c
     char* out = PutText(LineRoom(batch, kNameLineMax), "<");
     out = PutText(out, element);
     out = PutText(out, "><name>");
-    out = GpxPutEscapedText(out, name);
+    out = PutNameText(out, name);
     *out++ = ' ';
     *out++ = static_cast<char>(letter - 'a' + 'A');
     if (parts > 1) {

@@ -242,13 +242,14 @@ TEST(GpxWriteWaypoint, TheLongestLineFitsWhenTheBatchIsOneByteShortOfIt) {
 
 // The routes GpxWritePaths writes for ids, as "name: id id ..." joined by
 // " | ".
-std::string RoutesOf(const std::vector<std::string>& ids, int routePoints, const std::vector<Stage>& stages) {
+std::string RoutesOf(const std::vector<std::string>& ids, int routePoints, const std::vector<Stage>& stages,
+                     const char* title = "Walk") {
     WaypointList list;
     for (const std::string& id : ids) list.push_back(MakeWaypoint(id.c_str(), 54.5, -3.1, 100, ""));
     GpxPaths paths;
     paths.RouteLetters = "c";
     paths.RoutePoints = routePoints;
-    paths.Title = "Walk";
+    paths.Title = title;
     paths.Stages = &stages;
     ScratchDir dir;
     std::FILE* file = std::fopen(dir.File("paths.gpx").c_str(), "wb");
@@ -300,6 +301,14 @@ TEST(GpxWritePaths, SplitsRoutesIntoPartsAndStages) {
         SCOPED_TRACE(row.routes);
         EXPECT_EQ(RoutesOf(row.ids, row.routePoints, row.stages), row.routes);
     }
+}
+
+// A title is not checked as a description is: what XML refuses in it (a
+// control character, a byte that is not UTF-8) becomes "?" in the names.
+TEST(GpxWritePaths, NamesKeepTheFileReadable) {
+    const std::vector<Stage> none;
+    EXPECT_EQ(RoutesOf(Ids(1), 3, none, "Fox & Hounds <1>"), "Fox &amp; Hounds &lt;1&gt; C: C1");
+    EXPECT_EQ(RoutesOf(Ids(1), 3, none, "a\tb\x01" "c\x7f\xc3\xa1\xff\xc3"), "a?b?c?\xc3\xa1?? C: C1");
 }
 
 TEST(RouteParts, CountsThePartsOfALongRoute) {
