@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "gpx_writer.h"
 #include "put_text.h"
@@ -11,10 +12,12 @@
 
 namespace {
 
+// Digits of the largest part count.
+constexpr size_t kCountDigitsMax = std::numeric_limits<std::size_t>::digits10 + 1;
 // The longest name line: an escaped title or stage name, the letter and
-// "part/parts" of two size_t numbers (20 digits each), with the tags.
+// "part/parts", with the tags.
 constexpr size_t kNameLineMax =
-    kGpxMaxEscapedChar * (kTitleMax > kStageNameMax ? kTitleMax : kStageNameMax) + 2 * 20 + 64;
+    kGpxMaxEscapedChar * (kTitleMax > kStageNameMax ? kTitleMax : kStageNameMax) + 2 * kCountDigitsMax + 64;
 
 bool OfLetter(const Waypoint& waypoint, char letter) {
     return SymbolEntryOf(waypoint.WayID[0]) == SymbolEntryOf(letter);
@@ -42,7 +45,7 @@ char* PutNameText(char* out, std::string_view name) {
 }
 
 char* PutCount(char* out, std::size_t count) {
-    return std::to_chars(out, out + 20, count).ptr;
+    return std::to_chars(out, out + kCountDigitsMax, count).ptr;
 }
 
 // "<rte><name>West Highland Way C 2/3</name>" and its line end; one part
