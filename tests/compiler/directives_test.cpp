@@ -143,6 +143,25 @@ const Row kRows[] = {
     {"#STAGE=Day 1", "Oops, #STAGE= needs #ROUTE_CARD above it"},
     {"#PLAN", "Oops, #PLAN needs #ROUTE_CARD above it"},
     {"#PLAN=ON", "Oops, unknown directive"},
+    // GPX_ROUTE, GPX_TRACK and ROUTE_POINTS
+    {"#GPX_ROUTE=C", ""},
+    {"#GPX_ROUTE = ca", ""},
+    {"#GPX_ROUTE=", "Oops, directive value not found"},
+    {"#GPX_ROUTE=CC", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=Cc", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=C,A", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=C A", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=1", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_TRACK=ZA", ""},
+    {"#GPX_TRACK", "Oops, directive value not found"},
+    {"#GPX_TRACK=\xC3\xA9", "Oops, invalid GPX_TRACK (may be letters A-Z, each once)"},
+    {"#GPX_ROUTES=C", "Oops, unknown directive"},
+    {"#ROUTE_POINTS=2", ""},
+    {"#ROUTE_POINTS=10000", ""},
+    {"#ROUTE_POINTS=1", "Oops, invalid ROUTE_POINTS (may be 2-10000)"},
+    {"#ROUTE_POINTS=10001", "Oops, invalid ROUTE_POINTS (may be 2-10000)"},
+    {"#ROUTE_POINTS=99999999999", "Oops, invalid ROUTE_POINTS (may be 2-10000)"},
+    {"#ROUTE_POINTS=many", "Oops, directive value not found"},
     {"#SPLITSHEET=0", ""},
     {"#SPLITSHEET=3", ""},
     {"#SPLITSHEET=4", "Oops, invalid SPLITSHEET (may be 0-3)"},
@@ -229,6 +248,24 @@ TEST(ParseDirective, RouteCardSettings) {
         EXPECT_EQ(parsed.result, *row.error ? 1 : 0);
     }
     EXPECT_EQ(run.settings.Plan, 1);
+}
+
+// Letters are kept lower case in the order given; a refused value leaves
+// the letters set before it.
+TEST(ParseDirective, GpxRouteAndTrackLetters) {
+    RunState run;
+    PrepareRun(run);
+    EXPECT_STREQ(run.settings.GpxRouteLetters, "");
+    EXPECT_EQ(run.settings.RoutePoints, 250);
+    Parse(run, "#GPX_ROUTE=CaB");
+    Parse(run, "#GPX_TRACK=x");
+    Parse(run, "#ROUTE_POINTS=50");
+    EXPECT_STREQ(run.settings.GpxRouteLetters, "cab");
+    EXPECT_STREQ(run.settings.GpxTrackLetters, "x");
+    EXPECT_EQ(run.settings.RoutePoints, 50);
+    Parse(run, "#GPX_ROUTE=D");
+    Parse(run, "#GPX_ROUTE=DD");
+    EXPECT_STREQ(run.settings.GpxRouteLetters, "d");
 }
 
 TEST(ParseDirective, AlphaLetterMessageNamesAMissingLetterAsNul) {

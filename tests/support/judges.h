@@ -25,6 +25,9 @@ enum class Judge {
     kDpkgShlibdeps,
     kLintian,
     kOsgbPerl,     // perl with Geo::Coordinates::OSGB, which carries OSTN15
+    kOgrinfo,      // GDAL's GPX driver: ogrinfo lists the layers
+    kOgr2ogr,      // and ogr2ogr writes one as CSV
+    kGpxpy,        // python3 with gpxpy
     kPdfReaders,   // qpdf, pdfinfo, mutool and gs: the four of PdfReadersFault
 };
 
@@ -48,6 +51,17 @@ int PdfInfo(const std::string& path, std::string* output);
 // GPSBabel reads the GPX file (tracks too with "-t") and writes format.
 int GpsbabelRead(const std::string& gpx, const std::string& mode, const std::string& format,
                  std::string* output);
+// GPSBabel converts the file from one format into a file of another.
+int GpsbabelConvert(const std::string& mode, const std::string& fromFormat, const std::string& from,
+                    const std::string& toFormat, const std::string& to, std::string* output);
+// GDAL: ogrinfo's summary of the GPX file's layers ("1: waypoints
+// (Point)", ...), and one layer as CSV with its geometry as X,Y or WKT.
+int OgrLayers(const std::string& gpx, std::string* output);
+int OgrLayerCsv(const std::string& gpx, const std::string& layer, const std::string& fields,
+                std::string* output);
+// gpxpy's reading of the routes and tracks: a line per route, track and
+// segment, and a line "name lat lon ele" per point.
+int GpxpyPaths(const std::string& gpx, std::string* output);
 // cs2cs from one PROJ string to the other, on the input file's lines of
 // three numbers, written with ten decimals.
 int Cs2csConvert(const std::string& from, const std::string& to, const std::string& inputPath, std::string* output);
