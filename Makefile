@@ -1,5 +1,6 @@
 # make demo   builds both programs and runs them on every example
-# make test   builds and runs every test, then again under the sanitizers
+# make test   builds and runs every test, on a 32-bit build the CLI tests,
+#             then every test again under the sanitizers
 # make bench  prints the speed and memory figures
 # make install PREFIX=dir   installs both programs and their manual pages
 # make package builds the Debian package in build/package
@@ -10,11 +11,12 @@ MAKEFLAGS += --no-print-directory
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 ASAN    := build/asan
+M32     := build/m32
 DEMO    := build/demo
 PACKAGE := build/package
 PREFIX  ?= /usr/local
 
-.PHONY: all deps package-deps test-deps build test-build demo test test-release test-asan bench install package fuzz clean
+.PHONY: all deps package-deps test-deps build test-build demo test test-release test-m32 test-asan bench install package fuzz clean
 
 all: build
 
@@ -43,11 +45,15 @@ test-build: test-deps
 demo: build
 	@scripts/demo $(RELEASE) $(DEMO)
 
-test: test-release test-asan
+test: test-release test-m32 test-asan
 
 test-release: test-build
 	ctest --test-dir $(RELEASE) --output-on-failure -j $(JOBS)
 	LC_ALL=fr_FR.UTF-8 ctest --test-dir $(RELEASE) --output-on-failure -j $(JOBS) -L cli
+
+# The programs for 32-bit x86, the CLI tests on them where they can be linked.
+test-m32: test-build
+	@JOBS=$(JOBS) scripts/check-32bit $(RELEASE) $(M32)
 
 test-asan: test-deps
 	@$(call configure-and-build,$(ASAN),-DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DREQUIRE_JUDGES=ON)

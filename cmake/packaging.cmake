@@ -39,7 +39,7 @@ add_custom_target(packed_docs ALL DEPENDS ${packed_files})
 # The walker's guide and the examples it talks about, with the guide picture
 # where the README's link expects it.
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES docs/guide-page1.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES docs/guide-page1.png docs/route-card-column.png docs/plan-page.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 set(CPACK_GENERATOR DEB)

@@ -292,6 +292,13 @@ int TakeStage(const char* value, WayFileLine& at, Settings& settings) {
     return 0;
 }
 
+// The plan shows the card's stages, climbs and times.
+int TakePlan(WayFileLine& at, Settings& settings) {
+    if (!settings.RouteCard) return Reject(at, "Oops, #PLAN needs #ROUTE_CARD above it");
+    settings.Plan = 1;
+    return 0;
+}
+
 // The keyword directives: the lower-cased value must begin with a keyword.
 int TakeKeyword(char* value, int& field, const char* first, int firstCode, const char* second, int secondCode,
                 WayFileLine& at, const char* unknown) {
@@ -302,6 +309,31 @@ int TakeKeyword(char* value, int& field, const char* first, int firstCode, const
         field = secondCode;
     } else {
         return Reject(at, unknown);
+    }
+    return 0;
+}
+
+// A set of ID letters for GPX_ROUTE or GPX_TRACK: letters only, each once,
+// kept lower case in the order given.
+int TakeLetters(const char* value, char (&letters)[kLettersMax + 1], WayFileLine& at, const char* invalid) {
+    if (*value == '\0') return Reject(at, "Oops, directive value not found");
+    bool seen[kSymbolEntries] = {};
+    char taken[kLettersMax + 1] = {};
+    int count = 0;
+    for (const char* c = value; *c != '\0'; ++c) {
+        const int entry = SymbolEntryOf(*c);
+        if (entry == 0 || seen[entry]) return Reject(at, invalid);
+        seen[entry] = true;
+        taken[count++] = static_cast<char>('a' + entry - 1);
+    }
+    std::memcpy(letters, taken, sizeof taken);
+    return 0;
+}
+
+int TakeRoutePoints(const char* value, WayFileLine& at, Settings& settings) {
+    if (!ReadInt(value, settings.RoutePoints)) return Reject(at, "Oops, directive value not found");
+    if (settings.RoutePoints < kRoutePointsMin || settings.RoutePoints > kRoutePointsMax) {
+        return Reject(at, "Oops, invalid ROUTE_POINTS (may be 2-10000)");
     }
     return 0;
 }
@@ -366,5 +398,15 @@ int ParseDirective(char* line, WayFileLine& at, Settings& settings, SymbolTable&
         return 0;
     }
     if (DirectiveNameIs(name, "STAGE", kNameOnly) == 0) return TakeStage(value, at, settings);
+    if (DirectiveNameIs(name, "PLAN", kEndOnly) == 0) return TakePlan(at, settings);
+    if (DirectiveNameIs(name, "GPX_ROUTE", kNameOnly) == 0) {
+        return TakeLetters(value, settings.GpxRouteLetters, at,
+                           "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)");
+    }
+    if (DirectiveNameIs(name, "GPX_TRACK", kNameOnly) == 0) {
+        return TakeLetters(value, settings.GpxTrackLetters, at,
+                           "Oops, invalid GPX_TRACK (may be letters A-Z, each once)");
+    }
+    if (DirectiveNameIs(name, "ROUTE_POINTS", kNameOnly) == 0) return TakeRoutePoints(value, at, settings);
     return Reject(at, "Oops, unknown directive");
 }

@@ -74,7 +74,7 @@ int RunCairnlog(int argc, char** argv, RunState& run) {
 
     if (files.GpxFilename[0] != '\0' &&
         WriteGpxFile(files.GpxFilename, list, run.waypoints.Bounds, run.symbols, run.RunTimestamp,
-                     MetresPerElevationUnit(run.settings)))
+                     MetresPerElevationUnit(run.settings), GpxPathsOf(run.settings, run.waypoints.Stages)))
         return 1;
     RouteCard card;
     if (files.RptFilename[0] != '\0' || files.PdfFilename[0] != '\0') {

@@ -11,6 +11,12 @@
 constexpr int kSymNameMax = 31;       // characters in a GPS symbol name
 constexpr int kTitleMax = 20;         // characters in the guide title
 constexpr int kSymbolEntries = 27;    // entry 0 default, 1..26 letters a..z
+constexpr int kLettersMax = kSymbolEntries - 1;  // the ID letters a..z
+// Points in one GPX route: 250 is what most handhelds hold (older ones 50);
+// no unit takes more than 10,000, and a route needs two ends.
+constexpr int kRoutePointsDefault = 250;
+constexpr int kRoutePointsMin = 2;
+constexpr int kRoutePointsMax = 10000;
 
 enum DistanceRule : int32_t { RULE_NONE = 0, RULE_ALL = 1, RULE_CONTINUOUS = 2 };
 
@@ -87,6 +93,13 @@ struct Settings {
     double MagneticWestDeg = 0.0;     // variation, degrees west (east negative)
     double FieldWidthLeg = 0.35;      // the guide's bearing and time field, with the card
     int ViaUndescribed = 0;           // VIA=UNDESCRIBED: undescribed waypoints are via points
+    int Plan = 0;                     // PLAN given: the plan pages follow the guide's sheets
+
+    // The GPX file's routes and tracks, none unless GPX_ROUTE or GPX_TRACK
+    // is given: the ID letters, lower case, in the order given.
+    char GpxRouteLetters[kLettersMax + 1] = {};
+    char GpxTrackLetters[kLettersMax + 1] = {};
+    int RoutePoints = kRoutePointsDefault;  // most points in one GPX route
 
     int RowsPerColumn = 0;            // waypoint rows in one guide column
     int InsertedRows = 0;             // blank rows inserted so far

@@ -40,7 +40,8 @@ struct Waypoint {
     uint8_t NoElev = 0;               // flag: the line gave no elevation, so its height is unknown
     uint8_t Via = 0;                  // flag: a via point, measured but not shown as a row
 };
-static_assert(sizeof(Waypoint) == 104, "no padding in the record");
+// Counted for 8-byte pointers; with 4-byte ones the record is smaller still.
+static_assert(sizeof(void*) != 8 || sizeof(Waypoint) == 104, "no padding in the record");
 
 // Records in file order. They never move as the list grows, so the tail
 // stays valid and a million waypoints are never copied.

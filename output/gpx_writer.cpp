@@ -16,12 +16,13 @@ constexpr int kPositionPlaces = 6;
 
 int StreamStatus(std::FILE* file) { return std::ferror(file) ? 1 : 0; }
 
-// The longest a character of a description becomes in the file: "&amp;".
-constexpr size_t kMaxEscapedChar = 5;
+// The start and end of a point's line, by its element.
+constexpr std::string_view kPointOpen[] = {"<wpt lat=\"", "<rtept lat=\"", "<trkpt lat=\""};
+constexpr std::string_view kPointClose[] = {"</sym></wpt>\r\n", "</sym></rtept>\r\n", "</sym></trkpt>\r\n"};
 
-// A description may hold the three characters that XML text escapes; UTF-8
-// goes in as it is, the file saying it is UTF-8.
-char* PutEscapedText(char* out, std::string_view text) {
+}  // namespace
+
+char* GpxPutEscapedText(char* out, std::string_view text) {
     for (const char c : text) {
         switch (c) {
             case '&': out = PutText(out, "&amp;"); break;
@@ -32,8 +33,6 @@ char* PutEscapedText(char* out, std::string_view text) {
     }
     return out;
 }
-
-}  // namespace
 
 const char* SymbolFor(const SymbolTable& symbols, const Waypoint& waypoint) {
     const SymbolEntry& entry = symbols.Entries[SymbolEntryOf(waypoint.WayID[0])];
@@ -63,13 +62,18 @@ int GpxWriteHeader(std::FILE* file, const BoundingBox& bounds, const char* times
 
 int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint,
                      double metresPerElevationUnit) {
+    return GpxWritePoint(batch, symbols, waypoint, metresPerElevationUnit, kGpxWpt);
+}
+
+int GpxWritePoint(LineBatch& batch, const SymbolTable& symbols, const Waypoint& waypoint,
+                  double metresPerElevationUnit, GpxPointElement element) {
     // The line as "<wpt lat="%.6f" lon="%.6f"><ele>%.0f</ele><name>%s</name>
     // <cmt>%s</cmt><desc>%s</desc><sym>%s</sym></wpt>" would print it, put
     // together in the batch: a million waypoints through fprintf, or through
     // a write per piece, take longer.
     constexpr size_t kLineMax =
-        3 * kFixedTextMax + kWayIdMax + 2 * kMaxEscapedChar * kDescMax + kSymNameMax + 128;
-    char* out = PutText(LineRoom(batch, kLineMax), "<wpt lat=\"");
+        3 * kFixedTextMax + kWayIdMax + 2 * kGpxMaxEscapedChar * kDescMax + kSymNameMax + 128;
+    char* out = PutText(LineRoom(batch, kLineMax), kPointOpen[element]);
     out = FormatFixed(out, waypoint.Lat, kPositionPlaces);
     out = PutText(out, "\" lon=\"");
     out = FormatFixed(out, waypoint.Long, kPositionPlaces);
@@ -80,13 +84,13 @@ int GpxWriteWaypoint(LineBatch& batch, const SymbolTable& symbols, const Waypoin
     out = PutText(out, "</name><cmt>");
     // Comment and description carry the same text: escaped once, copied.
     char* const desc = out;
-    out = PutEscapedText(out, waypoint.Desc);
+    out = GpxPutEscapedText(out, waypoint.Desc);
     const std::string_view escapedDesc(desc, static_cast<size_t>(out - desc));
     out = PutText(out, "</cmt><desc>");
     out = PutText(out, escapedDesc);
     out = PutText(out, "</desc><sym>");
     out = PutText(out, SymbolFor(symbols, waypoint));
-    out = PutText(out, "</sym></wpt>\r\n");
+    out = PutText(out, kPointClose[element]);
     LineDone(batch, out);
     return StreamStatus(batch.File);
 }
@@ -97,7 +101,11 @@ int GpxWriteTrailer(std::FILE* file) {
 }
 
 int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const BoundingBox& bounds,
-                 const SymbolTable& symbols, const char* timestamp, double metresPerElevationUnit) {
+                 const SymbolTable& symbols, const char* timestamp, double metresPerElevationUnit,
+                 const GpxPaths& paths) {
+    WarnLettersWithoutWaypoints(list, paths);
+    bool onPath[kSymbolEntries] = {};
+    MarkPathLetters(paths, onPath);
     std::FILE* file = std::fopen(gpxFilename, "w");
     if (!file) {
         std::fprintf(stderr, "Can't open GPX file %s for write\n", gpxFilename);
@@ -106,8 +114,11 @@ int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const Boundi
     int failed = GpxWriteHeader(file, bounds, timestamp);
     LineBatch batch = MakeLineBatch(file);
     for (auto waypoint = list.begin(); !failed && waypoint != list.end(); ++waypoint) {
+        // A via point of a route or track is a point of the path, not a place.
+        if (waypoint->Via && onPath[SymbolEntryOf(waypoint->WayID[0])]) continue;
         failed = GpxWriteWaypoint(batch, symbols, *waypoint, metresPerElevationUnit);
     }
+    if (!failed) failed = GpxWritePaths(batch, list, symbols, metresPerElevationUnit, paths);
     if (!failed) failed = WriteLineBatch(batch);
     if (!failed) failed = GpxWriteTrailer(file);
     failed = FinishOutputFile(file, gpxFilename, failed);

@@ -8,6 +8,7 @@
 #include "guide_layout.h"
 #include "guide_rows.h"
 #include "pdf_output.h"
+#include "plan_page.h"
 
 namespace {
 
@@ -54,17 +55,32 @@ int WriteGuide(const WaypointList& list, const Settings& settings, const FileNam
                      layout.ColumnsAcross, layout.RowsPerColumn);
         return 1;
     }
+    const bool plan = card && settings.Plan;
+    if (plan && !PlanFitsPage(layout)) {
+        std::fprintf(stderr, "Oops, page settings leave no room for the plan (%d by %d points)\n", layout.PageWidth,
+                     layout.PageHeight);
+        return 1;
+    }
     GuideColumns columns;
     FindGuideColumns(list, settings.InsertedRows, layout, columns, card);
 
     PdfError error = PdfOpen(pdf, files.PdfFilename, nullptr, kGuideMakerDomain, "cairnlog", nullptr, nullptr,
                              StartingCapacity(layout), layout.PageWidth, layout.PageHeight);
     if (error == PDF_OK) {
+        long long last = 0;
         for (long long first = 1; first <= columns.Count; first = GuideNextFirstColumn(layout, first)) {
             DrawGuideFrame(pdf, layout, settings, first, &columns, card);
             DrawGuideRows(pdf, layout, list, files.WayFilename.c_str(), columns, first, card);
             if (PdfShowPage(pdf, 1) != PDF_OK) break;
+            last = first;
         }
+        // The plan starts a sheet of its own: a last sheet printed on its
+        // front alone gets its back, the frame without rows.
+        if (plan && last % 2 == 1) {
+            DrawGuideFrame(pdf, layout, settings, last + 1, &columns, card);
+            PdfShowPage(pdf, 1);
+        }
+        if (plan) DrawPlanPages(pdf, layout, settings, list, *card);
         error = PdfClose(pdf);  // the document's first failure, if any
     }
     if (error != PDF_OK) {

@@ -27,7 +27,9 @@ double GuidePageContentMax(const GuideLayout& layout);
 // fails (the file is closed and removed).
 // With card, each row shows its leg's bearing and time in a fifth field,
 // via points have no row, every stage ends with its totals row and its
-// name heads its columns.
+// name heads its columns. With card and PLAN the plan pages follow on a
+// sheet of their own; "Oops, page settings leave no room for the plan (...)"
+// refuses a page too small for them, before anything is opened.
 int WriteGuide(const WaypointList& list, const Settings& settings, const FileNames& files, PdfWriter& pdf,
                const RouteCard* card = nullptr);
 

@@ -6,19 +6,20 @@
 namespace {
 
 constexpr double kIrishRounding = 5.0;   // metres: half of the ten the figures count
-constexpr long kSquareMetres = 100000;   // one 100 km square
-constexpr long kFigureMetres = 10;       // one step of the four figures
+constexpr long long kSquareMetres = 100000;  // one 100 km square
+constexpr long long kFigureMetres = 10;      // one step of the four figures
 
 // Truncates toward zero; 0 for a value no grid can give, so that a damaged
-// record still prints a text rather than overflow a long.
-long TruncToLong(double value) {
+// record still prints a text rather than overflow (a long long, 64 bits on
+// every target, where a long may have 32).
+long long TruncToWhole(double value) {
     if (!(std::fabs(value) < 1e15)) return 0;
-    return static_cast<long>(value);
+    return static_cast<long long>(value);
 }
 
 void FormatIrishLine(char (&text)[kGuideGridTextSize], char axis, double metres) {
-    long v = TruncToLong(metres + kIrishRounding);
-    std::snprintf(text, sizeof text, "%c%ld:%04ld", axis, v / kSquareMetres, (v % kSquareMetres) / kFigureMetres);
+    long long v = TruncToWhole(metres + kIrishRounding);
+    std::snprintf(text, sizeof text, "%c%lld:%04lld", axis, v / kSquareMetres, (v % kSquareMetres) / kFigureMetres);
 }
 
 // Width of the first length bytes of text in the current font.
@@ -34,8 +35,8 @@ void FormatGuideGridTexts(const Waypoint& waypoint, int gridSystem, char (&upper
     upper[0] = '\0';
     lower[0] = '\0';
     if (gridSystem == kGridOsgb) {
-        std::snprintf(upper, sizeof upper, "%s%04ld", waypoint.SquareLetters, waypoint.SquareE / kFigureMetres);
-        std::snprintf(lower, sizeof lower, "%04ld", waypoint.SquareN / kFigureMetres);
+        std::snprintf(upper, sizeof upper, "%s%04lld", waypoint.SquareLetters, waypoint.SquareE / kFigureMetres);
+        std::snprintf(lower, sizeof lower, "%04lld", waypoint.SquareN / kFigureMetres);
     } else if (gridSystem == kGridIrish) {
         FormatIrishLine(upper, 'E', waypoint.GridE);
         FormatIrishLine(lower, 'N', waypoint.GridN);

@@ -9,7 +9,7 @@
 #include "settings.h"
 #include "waypoint.h"
 
-constexpr int kGuideGridTextSize = 48;   // bytes: letters, a long and a NUL, with room
+constexpr int kGuideGridTextSize = 48;   // bytes: letters, a long long and a NUL, with room
 
 // The grid reference on its two lines. OSGB: square letters and the easting
 // within the square over the northing, both in whole tens of metres,

@@ -111,7 +111,7 @@ void WriteCrossReference(PdfWriter& pdf) {
     PdfPrint(pdf, "xref\r\n0 %d\r\n", objects.nextNumber);
     for (std::int32_t i = 0; i < objects.nextNumber; ++i) {
         const PdfObjectEntry& entry = objects.entries[i];
-        PdfPrint(pdf, "%010lu %05u %c\r\n", static_cast<unsigned long>(entry.offset),
+        PdfPrint(pdf, "%010llu %05u %c\r\n", static_cast<unsigned long long>(entry.offset),
                  static_cast<unsigned>(entry.generation & 0xFFFF), entry.inUse);
     }
 }
@@ -120,12 +120,12 @@ void WriteTrailer(PdfWriter& pdf, std::int32_t catalog, std::int32_t info, std::
     const std::uint32_t* w = pdf.idWords;
     PdfPrint(pdf,
              "trailer\r\n<<\r\n/Size %d\r\n/Root %d 0 R\r\n/Info %d 0 R\r\n"
-             "/ID [<%8lX%8lx%8lx%8lx><%8lX%8lx%8lx%8lx>]\r\n>>\r\nstartxref\r\n%lu\r\n%%%%EOF\r\n",
+             "/ID [<%8lX%8lx%8lx%8lx><%8lX%8lx%8lx%8lx>]\r\n>>\r\nstartxref\r\n%llu\r\n%%%%EOF\r\n",
              pdf.objects.nextNumber, catalog, info, static_cast<unsigned long>(w[0]),
              static_cast<unsigned long>(w[1]), static_cast<unsigned long>(w[2]),
              static_cast<unsigned long>(w[3]), static_cast<unsigned long>(w[0]),
              static_cast<unsigned long>(w[1]), static_cast<unsigned long>(w[2]),
-             static_cast<unsigned long>(w[3]), static_cast<unsigned long>(xref));
+             static_cast<unsigned long>(w[3]), static_cast<unsigned long long>(xref));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         records.List.push_back(waypoint);
     }
     auto start = std::chrono::steady_clock::now();
-    int status = WriteGpxFile(argv[2], records.List, records.Bounds, SymbolTable{}, timestamp, 1.0);
+    int status = WriteGpxFile(argv[2], records.List, records.Bounds, SymbolTable{}, timestamp, 1.0, GpxPaths{});
     std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     std::printf("%.3f\n", seconds.count());
     return status;

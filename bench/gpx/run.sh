@@ -5,6 +5,9 @@
 # better; the aim is 10 or more at 1M points, growing linearly in time).
 # "(GPX writer)" is cairnlog's writer alone on records made in memory, the
 # part of "cairnlog -g" that is not reading and checking the WayFile.
+# "-g, a route" is the same walk with #GPX_ROUTE=W, every waypoint written
+# twice, as a wpt and as a route point: it should stay within twice the
+# time of "cairnlog -g" and take no more memory. "route/-g" is the ratio.
 set -eu
 bin=$(cd "$1" && pwd)/bin
 work=$(mktemp -d "${TMPDIR:-/tmp}/bench-gpx-XXXXXX")
@@ -15,11 +18,14 @@ trap 'rm -rf "$work"' EXIT
 make_inputs() {
   awk -v n="$1" -v dir="$work" 'BEGIN {
     track = dir "/track.txt"; way = dir "/way.txt"; csv = dir "/points.csv"
+    route = dir "/route.txt"
+    print "#GPX_ROUTE=W" > route
     print "name,lat,lon,ele,desc" > csv
     for (i = 0; i < n; i++) {
       lat = 50 + (i % 1000) * 0.001; lon = -5 + int(i / 1000) * 0.001; ele = i % 900
       printf "%.6f %.6f %d\n", lat, lon, ele > track
       printf "W%07d %.6f %.6f %d Point %d\n", i, lat, lon, ele, i > way
+      printf "W%07d %.6f %.6f %d Point %d\n", i, lat, lon, ele, i > route
       printf "W%07d,%.6f,%.6f,%d,Point %d\n", i, lat, lon, ele, i > csv
     }
   }'
@@ -48,6 +54,10 @@ for n in 10000 100000 1000000; do
   if [ "$cairnlog_wired" -eq 1 ]; then
     set -- $(cd "$work" && measure 1 "$bin/cairnlog" -g way.txt)
     row "$n" "cairnlog -g" "$@" "$(ratio "$babel_time" "$1")"
+    plain_time=$1
+    set -- $(cd "$work" && measure 1 "$bin/cairnlog" -g route.txt)
+    row "$n" "-g, a route" "$@" "$(ratio "$babel_time" "$1")"
+    printf '%-9s %-14s %9s\n' "$n" "(route/-g)" "$(ratio "$1" "$plain_time")"
     printf '%-9s %-14s %9s\n' "$n" "(GPX writer)" "$("$bin/gpx_writer_bench" "$n" "$work/writer.gpx")"
   else
     printf '%-9s %-14s %s\n' "$n" "cairnlog -g" "(not measured: -g writes no file yet)"

@@ -149,6 +149,27 @@ const Row kRows[] = {
     {"#VIA=bends", "Oops, unknown VIA points"},
     {"#VIA", "Oops, unknown VIA points"},
     {"#STAGE=Day 1", "Oops, #STAGE= needs #ROUTE_CARD above it"},
+    {"#PLAN", "Oops, #PLAN needs #ROUTE_CARD above it"},
+    {"#PLAN=ON", "Oops, unknown directive"},
+    // GPX_ROUTE, GPX_TRACK and ROUTE_POINTS
+    {"#GPX_ROUTE=C", ""},
+    {"#GPX_ROUTE = ca", ""},
+    {"#GPX_ROUTE=", "Oops, directive value not found"},
+    {"#GPX_ROUTE=CC", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=Cc", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=C,A", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=C A", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_ROUTE=1", "Oops, invalid GPX_ROUTE (may be letters A-Z, each once)"},
+    {"#GPX_TRACK=ZA", ""},
+    {"#GPX_TRACK", "Oops, directive value not found"},
+    {"#GPX_TRACK=\xC3\xA9", "Oops, invalid GPX_TRACK (may be letters A-Z, each once)"},
+    {"#GPX_ROUTES=C", "Oops, unknown directive"},
+    {"#ROUTE_POINTS=2", ""},
+    {"#ROUTE_POINTS=10000", ""},
+    {"#ROUTE_POINTS=1", "Oops, invalid ROUTE_POINTS (may be 2-10000)"},
+    {"#ROUTE_POINTS=10001", "Oops, invalid ROUTE_POINTS (may be 2-10000)"},
+    {"#ROUTE_POINTS=99999999999", "Oops, invalid ROUTE_POINTS (may be 2-10000)"},
+    {"#ROUTE_POINTS=many", "Oops, directive value not found"},
     {"#SPLITSHEET=0", ""},
     {"#SPLITSHEET=3", ""},
     {"#SPLITSHEET=4", "Oops, invalid SPLITSHEET (may be 0-3)"},
@@ -225,6 +246,8 @@ TEST(ParseDirective, RouteCardSettings) {
         {"#STAGE=", "Oops, no stage name found"},
         {"#STAGE=Day 2 over the tops, by Esk", "Oops, stage name too long"},
         {"#STAGE=Day\x7f", "Oops, unprintable character '\x7f' in #STAGE name"},
+        {"#PLAN", ""},
+        {"#PLANS", "Oops, unknown directive"},
     };
     for (const Row& row : stages) {
         SCOPED_TRACE(row.line);
@@ -232,6 +255,25 @@ TEST(ParseDirective, RouteCardSettings) {
         EXPECT_EQ(parsed.err, *row.error ? std::string(row.error) + ", line 5 in walk.txt\n" : "");
         EXPECT_EQ(parsed.result, *row.error ? 1 : 0);
     }
+    EXPECT_EQ(run.settings.Plan, 1);
+}
+
+// Letters are kept lower case in the order given; a refused value leaves
+// the letters set before it.
+TEST(ParseDirective, GpxRouteAndTrackLetters) {
+    RunState run;
+    PrepareRun(run);
+    EXPECT_STREQ(run.settings.GpxRouteLetters, "");
+    EXPECT_EQ(run.settings.RoutePoints, 250);
+    Parse(run, "#GPX_ROUTE=CaB");
+    Parse(run, "#GPX_TRACK=x");
+    Parse(run, "#ROUTE_POINTS=50");
+    EXPECT_STREQ(run.settings.GpxRouteLetters, "cab");
+    EXPECT_STREQ(run.settings.GpxTrackLetters, "x");
+    EXPECT_EQ(run.settings.RoutePoints, 50);
+    Parse(run, "#GPX_ROUTE=D");
+    Parse(run, "#GPX_ROUTE=DD");
+    EXPECT_STREQ(run.settings.GpxRouteLetters, "d");
 }
 
 TEST(ParseDirective, AlphaLetterMessageNamesAMissingLetterAsNul) {

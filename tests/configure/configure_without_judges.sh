@@ -25,7 +25,7 @@ fail() {
   exit 1
 }
 
-judges="xmllint qpdf pdfinfo pdftotext mutool gpsbabel cs2cs soffice groff dpkg-deb dpkg-shlibdeps lintian Geo::Coordinates::OSGB"
+judges="xmllint qpdf pdfinfo pdftotext mutool gs gpsbabel cs2cs soffice groff dpkg-deb dpkg-shlibdeps lintian ogrinfo ogr2ogr Geo::Coordinates::OSGB gpxpy"
 
 configure -DREQUIRE_JUDGES=OFF || fail "configure failed without the judges"
 [ "$(grep -c 'judges' "$scratch/log")" -eq 1 ] || fail "not one line about the judges"

@@ -155,6 +155,17 @@ TEST_F(Examples, RouteCardBearingsAgreeWithTheIrishGridReferences) {
     EXPECT_EQ(bearings, 30);
 }
 
+// The Way's 31 waypoints as four routes, a stage each, and as one track.
+JUDGED_TEST_F(Examples, TheWicklowWayGivesRoutesAndATrack, Judge::kGpsbabel) {
+    ASSERT_EQ(status_, 0) << log_;
+    ExpectGpxOpens(Out("wicklow-way.gpx"), "-r", 31);
+    ExpectGpxOpens(Out("wicklow-way.gpx"), "-t", 31);
+    const std::string gpx = ReadFile(Out("wicklow-way.gpx"));
+    EXPECT_EQ(CountLines(gpx, "<rte><name>"), 4);
+    EXPECT_NE(gpx.find("<rte><name>1 Marlay-Knockree C</name>\r\n"), std::string::npos);
+    EXPECT_NE(gpx.find("<trk><name>Wicklow Way C</name>\r\n"), std::string::npos);
+}
+
 JUDGED_TEST_F(Examples, EveryTrackFileGivesATrackThatOpens, Judge::kXmllint, Judge::kGpsbabel) {
     ASSERT_EQ(status_, 0) << log_;
     for (const std::string& stem : ExampleStems(".trk")) {

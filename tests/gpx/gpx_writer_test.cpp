@@ -8,7 +8,9 @@
 #include <cfloat>
 #include <cstdlib>
 #include <cstring>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "cli_run.h"
 #include "judges.h"
@@ -38,7 +40,7 @@ struct GpxRun {
 };
 
 int WriteGpxFile(const GpxRun& run) {
-    return WriteGpxFile(run.GpxFilename, run.Waypoints, run.Bounds, run.symbols, run.RunTimestamp, 1.0);
+    return WriteGpxFile(run.GpxFilename, run.Waypoints, run.Bounds, run.symbols, run.RunTimestamp, 1.0, GpxPaths{});
 }
 
 // Adds a waypoint the way the reader does: list and bounds.
@@ -236,6 +238,87 @@ TEST(GpxWriteWaypoint, TheLongestLineFitsWhenTheBatchIsOneByteShortOfIt) {
                                      std::string(kSymNameMax, 'S') + "</sym></wpt>\r\n";
     EXPECT_EQ(line, expectedLine);
     EXPECT_EQ(ReadFile(filename), line + std::string(filled - line.size(), '\n') + line);
+}
+
+// The routes GpxWritePaths writes for ids, as "name: id id ..." joined by
+// " | ".
+std::string RoutesOf(const std::vector<std::string>& ids, int routePoints, const std::vector<Stage>& stages,
+                     const char* title = "Walk") {
+    WaypointList list;
+    for (const std::string& id : ids) list.push_back(MakeWaypoint(id.c_str(), 54.5, -3.1, 100, ""));
+    GpxPaths paths;
+    paths.RouteLetters = "c";
+    paths.RoutePoints = routePoints;
+    paths.Title = title;
+    paths.Stages = &stages;
+    ScratchDir dir;
+    std::FILE* file = std::fopen(dir.File("paths.gpx").c_str(), "wb");
+    LineBatch batch = MakeLineBatch(file);
+    EXPECT_EQ(GpxWritePaths(batch, list, SymbolTable{}, 1.0, paths), 0);
+    EXPECT_EQ(WriteLineBatch(batch), 0);
+    std::fclose(file);
+    const std::string gpx = ReadFile(dir.File("paths.gpx"));
+    static const std::regex kPiece("<rte><name>([^<]*)</name>|<rtept [^>]*><ele>[^<]*</ele><name>([^<]*)</name>");
+    std::string routes;
+    for (std::sregex_iterator piece(gpx.begin(), gpx.end(), kPiece), end; piece != end; ++piece) {
+        if ((*piece)[1].matched) {
+            routes += (routes.empty() ? "" : " | ") + (*piece)[1].str() + ":";
+        } else {
+            routes += " " + (*piece)[2].str();
+        }
+    }
+    return routes;
+}
+
+std::vector<std::string> Ids(int count) {
+    std::vector<std::string> ids;
+    for (int i = 1; i <= count; ++i) ids.push_back("C" + std::to_string(i));
+    return ids;
+}
+
+// Each part after the first begins where the last one ended; a stage begins
+// routes of its own, named after it; other letters are left out.
+TEST(GpxWritePaths, SplitsRoutesIntoPartsAndStages) {
+    const std::vector<Stage> none;
+    const struct {
+        std::vector<std::string> ids;
+        int routePoints;
+        std::vector<Stage> stages;
+        const char* routes;
+    } rows[] = {
+        {Ids(1), 3, none, "Walk C: C1"},
+        {Ids(3), 3, none, "Walk C: C1 C2 C3"},
+        {Ids(4), 3, none, "Walk C 1/2: C1 C2 C3 | Walk C 2/2: C3 C4"},
+        {Ids(5), 3, none, "Walk C 1/2: C1 C2 C3 | Walk C 2/2: C3 C4 C5"},
+        {Ids(6), 3, none, "Walk C 1/3: C1 C2 C3 | Walk C 2/3: C3 C4 C5 | Walk C 3/3: C5 C6"},
+        {Ids(4), 2, none, "Walk C 1/3: C1 C2 | Walk C 2/3: C2 C3 | Walk C 3/3: C3 C4"},
+        {{"A1", "c1", "A2", "C2", "7"}, 250, none, "Walk C: c1 C2"},
+        {Ids(5), 250, {{"", 0}, {"Day 2", 3}}, "Walk C: C1 C2 C3 | Day 2 C: C4 C5"},
+        {Ids(5), 2, {{"Up", 0}, {"Down", 2}}, "Up C: C1 C2 | Down C 1/2: C3 C4 | Down C 2/2: C4 C5"},
+        {{"C1", "A1", "C2"}, 250, {{"", 0}, {"Aside", 1}, {"On", 2}}, "Walk C: C1 | On C: C2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.routes);
+        EXPECT_EQ(RoutesOf(row.ids, row.routePoints, row.stages), row.routes);
+    }
+}
+
+// A title is not checked as a description is: what XML refuses in it (a
+// control character, a byte that is not UTF-8) becomes "?" in the names.
+TEST(GpxWritePaths, NamesKeepTheFileReadable) {
+    const std::vector<Stage> none;
+    EXPECT_EQ(RoutesOf(Ids(1), 3, none, "Fox & Hounds <1>"), "Fox &amp; Hounds &lt;1&gt; C: C1");
+    EXPECT_EQ(RoutesOf(Ids(1), 3, none, "a\tb\x01" "c\x7f\xc3\xa1\xff\xc3"), "a?b?c?\xc3\xa1?? C: C1");
+}
+
+TEST(RouteParts, CountsThePartsOfALongRoute) {
+    EXPECT_EQ(RouteParts(0, 250), 1u);
+    EXPECT_EQ(RouteParts(250, 250), 1u);
+    EXPECT_EQ(RouteParts(251, 250), 2u);
+    EXPECT_EQ(RouteParts(498, 250), 2u);   // 250 + 248 new
+    EXPECT_EQ(RouteParts(499, 250), 2u);   // 250 + 249 new
+    EXPECT_EQ(RouteParts(500, 250), 3u);
+    EXPECT_EQ(RouteParts(1000000, 2), 999999u);
 }
 
 TEST(WriteGpxFile, UnopenableFileIsReported) {

@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "guide_test_support.h"
+#include "height_profile.h"
+#include "run_cairnlog.h"
 
 namespace {
 
@@ -303,6 +306,204 @@ JUDGED_TEST(GuideCli, TotalsRowOfAFullColumnOpensTheNext, Judge::kPdfReaders) {
     EXPECT_EQ(std::count_if(run.pages[0].texts.begin(), run.pages[0].texts.end(),
                             [](const DrawnText& text) { return text.text == "Total"; }),
               1);  // the second stage's, after W26
+}
+
+// The plan after the guide: the guide's pages byte for byte as without
+// PLAN, a last sheet printed on its front alone given its framed back, then
+// the table's texts in order, every reader accepting the file.
+JUDGED_TEST(GuideCli, PlanPagesFollowTheGuideOnASheetOfTheirOwn, Judge::kPdfReaders, Judge::kPdftotext) {
+    const std::string stages =
+        "#VIA=UNDESCRIBED\n#SYM_RULE.W=RULE_ALL\n"
+        "#STAGE=Jack & Jill\n"
+        "W1 54.4000 -3.1000 100 Car park\n"
+        "W2 54.4050 -3.1000 200\n"
+        "W3 54.4100 -3.1000 Tarn\n"
+        "#STAGE=Gleann D\xC3\xA1 Loch\n"
+        "W4 54.4100 -3.0900 Cairn\n"
+        "W5 54.4200 -3.0900 Gate\n";
+    const struct {
+        const char* name;
+        std::string walk;
+        std::size_t guidePages;   // without PLAN
+        std::size_t backAdded;    // the framed back page the plan adds
+        std::vector<std::string> texts;  // the plan pages' texts, in order
+    } cases[] = {
+        {"one column, one stage", Walk(3), 1, 1,
+         {"Lakes", "Stage", "From", "To", "Distance (miles)", "Ascent (m)", "Descent (m)", "Time", "Lakes", "W1",
+          "W3", "0.3", "2", "0", "0:06", "Total", "0.3", "2", "0", "0:06", "Lakes, path W", "103 m"}},
+        {"two sheet sides, named stages, unknown heights", stages, 2, 0,
+         {"Jack & Jill", "W1", "W3", "0.7", "100", "0", "0:23", "Gleann D\xC3\xA1 Loch", "W4", "W5", "-", "-",
+          "Total", "Jack & Jill, path W", "200 m", "Gleann D\xC3\xA1 Loch, path W",
+          "No known heights on this stage"}},
+        {"thirteen columns, the last on a front", Walk(12 * 24 + 1), 3, 1,
+         {"Lakes", "W1", "W289", "Total", "Lakes, path W"}},
+        {"kilometres and feet", "#DISTANCE_UNITS=KM\n#ELEVATION=FEET\n" + Walk(3), 1, 1,
+         {"Distance (km)", "Ascent (ft)", "Descent (ft)", "W1", "W3", "0.5", "2", "0", "Total", "103 ft", "km"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir without;
+        GuideRun guide = RunGuide(without, "#ROUTE_CARD\n" + c.walk, {"-p", "walk.txt"});
+        ScratchDir with;
+        GuideRun plan = RunGuide(with, "#ROUTE_CARD\n#PLAN\n" + c.walk, {"-p", "walk.txt"});
+        EXPECT_EQ(plan.result.err, guide.result.err);
+        ASSERT_EQ(plan.result.status, 0);
+        EXPECT_EQ(PdfReadersFault(plan.pdfPath), "");
+        const std::vector<std::string> guideStreams = Streams(ReadFile(guide.pdfPath), false);
+        const std::vector<std::string> planStreams = Streams(ReadFile(plan.pdfPath), false);
+        ASSERT_EQ(guideStreams.size(), c.guidePages);
+        ASSERT_GT(planStreams.size(), c.guidePages + c.backAdded);
+        for (std::size_t page = 0; page < c.guidePages; ++page) EXPECT_EQ(planStreams[page], guideStreams[page]);
+        if (c.backAdded) {
+            const DrawnPage& back = plan.pages[c.guidePages];
+            EXPECT_EQ(Labels(back).size(), Labels(plan.pages[0]).size());
+            EXPECT_EQ(FindText(back, "W1"), nullptr);
+        }
+        std::string text;
+        const std::string firstPlanPage = std::to_string(c.guidePages + c.backAdded + 1);
+        ASSERT_EQ(PdfText(plan.pdfPath, "-layout -f " + firstPlanPage, &text), 0);
+        std::size_t at = 0;
+        for (const std::string& expected : c.texts) {
+            at = text.find(expected, at);
+            ASSERT_NE(at, std::string::npos) << expected << " in\n" << text;
+            at += expected.size();
+        }
+    }
+}
+
+// A page too small for the plan fails the guide before the file is made;
+// without PLAN the same page gives the guide.
+TEST(GuideCli, APageTooSmallForThePlanIsRefused) {
+    ScratchDir dir;
+    GuideRun run = RunGuide(dir, "#ROUTE_CARD\n#PLAN\n#SHEETSIZE=3x5\n#FIELDWIDTH_DESC=0.5\n" + Walk(3),
+                            {"-p", "walk.txt"});
+    EXPECT_EQ(run.result.err, "Oops, page settings leave no room for the plan (216 by 360 points)\n");
+    EXPECT_EQ(run.result.status, 1);
+    EXPECT_FALSE(FileExists(run.pdfPath));
+}
+
+// Page pageNo (from 1) of a PDF rendered by pdftoppm at 72 dpi, one grey
+// byte a point, rows from the top; empty when it could not be rendered.
+struct RenderedPage {
+    int width = 0, height = 0;
+    std::string grey;
+    int At(double xPt, double yPt) const {  // 255 off the page
+        const int column = static_cast<int>(std::lround(xPt)), row = static_cast<int>(std::lround(height - yPt));
+        if (column < 0 || row < 0 || column >= width || row >= height) return 255;
+        return static_cast<unsigned char>(grey[static_cast<std::size_t>(row) * width + column]);
+    }
+};
+
+RenderedPage RenderPage(const std::string& pdf, int pageNo, const std::string& pgm) {
+    RenderedPage page;
+    const std::string n = std::to_string(pageNo);
+    if (RunShell("pdftoppm -gray -r 72 -singlefile -f " + n + " -l " + n + " '" + pdf + "' '" + pgm + "'") != 0)
+        return page;
+    const std::string bytes = ReadFile(pgm + ".pgm");
+    std::istringstream header(bytes);
+    std::string magic;
+    int maxGrey = 0;
+    header >> magic >> page.width >> page.height >> maxGrey;
+    if (magic != "P5" || maxGrey != 255) return RenderedPage{};
+    page.grey = bytes.substr(static_cast<std::size_t>(header.tellg()) + 1);
+    if (page.grey.size() != static_cast<std::size_t>(page.width) * page.height) return RenderedPage{};
+    return page;
+}
+
+// The South Downs plan: every profile's line read back from the page is
+// the path's waypoints, each at its distance from the stage's start and its
+// height, placed on the profile's axes within 0.01 point; and the page as
+// pdftoppm renders it is dark at every one of those vertices.
+JUDGED_TEST(GuideCli, SouthDownsProfilesDrawTheirWaypoints, Judge::kPdfReaders) {
+    ScratchDir dir;
+    const std::string wayFile = ReadFile(EXAMPLES_DIR "/south-downs-plan.txt");
+    WriteFile(dir.File("sdw.txt"), wayFile);
+    std::string pdfOption = "-p=" + dir.File("sdw.pdf");
+    std::string wayPath = dir.File("sdw.txt");
+    char program[] = "cairnlog";
+    char* argv[] = {program, pdfOption.data(), wayPath.data()};
+    RunState run;
+    ASSERT_EQ(RunCairnlog(3, argv, run), 0);
+    EXPECT_EQ(PdfReadersFault(dir.File("sdw.pdf")), "");
+    const std::vector<DrawnPage> pages = ReadPages(ReadFile(dir.File("sdw.pdf")));
+
+    // Stage names by the line that opens them.
+    std::vector<std::pair<int, std::string>> stageLines;
+    std::istringstream lines(wayFile);
+    int lineNo = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++lineNo;
+        if (line.rfind("#STAGE=", 0) == 0) stageLines.emplace_back(lineNo, line.substr(7));
+    }
+    ASSERT_EQ(stageLines.size(), 8u);
+
+    int profilesChecked = 0;
+    for (char letter : {'C', 'A'}) {
+        const Waypoint* last = nullptr;  // the letter's last point, which opens its next stage's profile
+        for (std::size_t stage = 0; stage < stageLines.size(); ++stage) {
+            const int from = stageLines[stage].first;
+            const int to = stage + 1 < stageLines.size() ? stageLines[stage + 1].first : 1 << 30;
+            HeightProfile expected;
+            std::vector<const Waypoint*> path;
+            if (last) path.push_back(last);
+            for (const Waypoint& waypoint : run.waypoints.List)
+                if (waypoint.WayID[0] == letter && waypoint.LineNo > from && waypoint.LineNo < to)
+                    path.push_back(&waypoint);
+            if (path.size() < 2 || (last && path.size() < 2)) continue;
+            for (const Waypoint* waypoint : path) {
+                ProfilePoint point;
+                point.Distance = waypoint->Distance - path[0]->Distance;
+                point.Height = waypoint->Elev;
+                point.Known = 1;
+                expected.Points.push_back(point);
+            }
+            last = path.back();
+            const std::string title = stageLines[stage].second + ", path " + letter;
+            SCOPED_TRACE(title);
+            const DrawnPage* page = nullptr;
+            const DrawnText* heading = nullptr;
+            for (const DrawnPage& candidate : pages)
+                if ((heading = FindText(candidate, title)) != nullptr) {
+                    page = &candidate;
+                    break;
+                }
+            ASSERT_NE(heading, nullptr);
+            // The box from its axes, the line from the page's widest
+            // strokes, both under the profile's title.
+            ProfileBox box;
+            std::vector<ProfileVertex> drawn;
+            for (const DrawnLine& line : page->lines) {
+                if (line.y1 > heading->y || line.y1 < heading->y - 150) continue;
+                if (line.width == 0.5 && line.gray == 0 && line.x1 == line.x2 && line.y1 - line.y2 > 100) {
+                    box.Left = line.x1;
+                    box.Bottom = line.y2;
+                    box.Height = line.y1 - line.y2;
+                } else if (line.width == 0.5 && line.gray == 0 && line.y1 == line.y2 && line.x2 - line.x1 > 100) {
+                    box.Width = line.x2 - line.x1;
+                } else if (line.width == 1.2) {
+                    if (drawn.empty()) drawn.push_back({line.x1, line.y1});
+                    drawn.push_back({line.x2, line.y2});
+                }
+            }
+            const ProfileAxes axes = ProfileAxesOf(expected);
+            ASSERT_EQ(drawn.size(), expected.Points.size());
+            const int pageNo = static_cast<int>(page - pages.data()) + 1;
+            const RenderedPage rendered = RenderPage(dir.File("sdw.pdf"), pageNo, dir.File("page" + std::to_string(pageNo)));
+            ASSERT_EQ(rendered.height, 842);  // A4, a point a pixel
+            for (std::size_t i = 0; i < drawn.size(); ++i) {
+                const double x = ProfileX(axes, box, expected.Points[i].Distance);
+                const double y = ProfileY(axes, box, expected.Points[i].Height);
+                EXPECT_NEAR(drawn[i].X, x, 0.01) << i;
+                EXPECT_NEAR(drawn[i].Y, y, 0.01) << i;
+                int darkest = 255;  // the 1.2 point line covers the vertex's pixel or one beside it
+                for (double dx : {-1.0, 0.0, 1.0})
+                    for (double dy : {-1.0, 0.0, 1.0}) darkest = std::min(darkest, rendered.At(x + dx, y + dy));
+                EXPECT_LT(darkest, 128) << "no line rendered at vertex " << i;
+            }
+            ++profilesChecked;
+        }
+    }
+    EXPECT_EQ(profilesChecked, 9);  // a profile a day on the main path, and the alternate on the last
 }
 
 }  // namespace

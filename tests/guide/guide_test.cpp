@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 
 #include "guide_columns.h"
 #include "guide_frame.h"
 #include "guide_rows.h"
 #include "guide_test_support.h"
+#include "height_profile.h"
 
 namespace {
 
@@ -378,6 +380,64 @@ TEST(WriteGuide, ASmallWalkMatchesItsGoldenDocument) {
 
 JUDGED_TEST(WriteGuide, TheGoldenDocumentOpensInEveryReader, Judge::kPdfReaders) {
     EXPECT_EQ(PdfReadersFault(std::string(GUIDE_GOLDEN_DIR) + "/small_walk.pdf"), "");
+}
+
+// Round-number axes: a step of 1, 2 or 5 times a power of ten, the ends
+// whole steps round the values.
+TEST(HeightProfile, AxesAreRoundNumbers) {
+    const struct {
+        double low, high;
+        int ticks;
+        double min, max, step;
+    } rows[] = {
+        {35, 230, 4, 0, 250, 50},   {140, 272, 4, 100, 300, 50}, {0, 12.2, 8, 0, 14, 2},
+        {0, 0.29, 8, 0, 0.3, 0.05}, {100, 100, 4, 95, 105, 5},   {-3, 7, 4, -5, 10, 5},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.high);
+        const ProfileAxis axis = RoundAxis(row.low, row.high, row.ticks);
+        EXPECT_NEAR(axis.Min, row.min, 1e-9);
+        EXPECT_NEAR(axis.Max, row.max, 1e-9);
+        EXPECT_NEAR(axis.Step, row.step, 1e-9);
+    }
+}
+
+// A hundred thousand points across a 500-point box thin to at most one
+// vertex per 0.25 point, and every bin keeps its highest and lowest points
+// where they stand, the one spike among them.
+TEST(HeightProfile, ThinningKeepsEveryPeakInPlace) {
+    HeightProfile profile;
+    for (int i = 0; i < 100000; ++i) {
+        ProfilePoint point;
+        point.Distance = i * 0.001;
+        point.Height = 100 + 50 * std::sin(i * 0.37) + (i == 54321 ? 400 : 0);
+        point.Known = 1;
+        profile.Points.push_back(point);
+    }
+    const ProfileAxes axes = ProfileAxesOf(profile);
+    const ProfileBox box{50, 100, 500, 108};
+    std::vector<ProfileVertex> vertices;
+    ThinProfileRun(profile.Points, 0, profile.Points.size(), axes, box, vertices);
+    EXPECT_LE(vertices.size(), static_cast<std::size_t>(box.Width / 0.25) + 2);
+    std::map<long long, std::pair<double, double>> points, kept;  // bin: lowest, highest y
+    auto take = [](std::map<long long, std::pair<double, double>>& bins, double x, double y) {
+        const long long bin = static_cast<long long>(std::floor((x - 50) / kProfileBinPt));
+        auto at = bins.emplace(bin, std::make_pair(y, y)).first;
+        at->second = {std::min(at->second.first, y), std::max(at->second.second, y)};
+    };
+    for (const ProfilePoint& point : profile.Points)
+        take(points, ProfileX(axes, box, point.Distance), ProfileY(axes, box, point.Height));
+    for (std::size_t i = 0; i < vertices.size(); ++i) {
+        if (i > 0) {
+            EXPECT_GE(vertices[i].X, vertices[i - 1].X);
+        }
+        take(kept, vertices[i].X, vertices[i].Y);
+    }
+    EXPECT_EQ(kept, points);
+    const double spikeX = ProfileX(axes, box, 54.321);
+    const double spikeY = ProfileY(axes, box, profile.Points[54321].Height);
+    EXPECT_TRUE(std::any_of(vertices.begin(), vertices.end(),
+                            [&](const ProfileVertex& v) { return v.X == spikeX && v.Y == spikeY; }));
 }
 
 }  // namespace

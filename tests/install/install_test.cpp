@@ -145,6 +145,11 @@ JUDGED_TEST_F(DebianPackage, PassesLintian, Judge::kDpkgShlibdeps, Judge::kLinti
     std::string complaints;
     EXPECT_EQ(Lintian(deb_, &complaints), 0) << complaints;
     EXPECT_EQ(complaints.find("E: "), std::string::npos) << complaints;
+    // A release build takes Debian's hardening flags (a sanitizer build does
+    // not): then no tag of any level says one is missing.
+    if (DEBIAN_HARDENED) {
+        EXPECT_EQ(complaints.find(" hardening-"), std::string::npos) << complaints;
+    }
 }
 
 }  // namespace

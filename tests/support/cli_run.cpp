@@ -27,6 +27,21 @@ int ExitStatus(int waitStatus) {
     return -1;
 }
 
+// With CLI_PROGRAMS_DIR set, the programs there stand in for the ones the
+// build put in its bin directory (the 32-bit build's, say): each path into
+// bin, in a program, an argument or a shell command, becomes the same path
+// into that directory.
+std::string WithStandIns(std::string text) {
+    const char* standIns = std::getenv("CLI_PROGRAMS_DIR");
+    if (!standIns || !*standIns) return text;
+    const std::string from = PROGRAMS_DIR "/";
+    const std::string to = std::string(standIns) + "/";
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
 }  // namespace
 
 ScratchDir::ScratchDir() {
@@ -42,8 +57,11 @@ ScratchDir::~ScratchDir() {
     ::nftw(path.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
-CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
+CliResult RunCli(const std::string& programPath, const std::vector<std::string>& programArgs,
                  const std::string& workdir, long fileSizeLimit, long addressSpaceLimit) {
+    const std::string program = WithStandIns(programPath);
+    std::vector<std::string> args;
+    for (const std::string& arg : programArgs) args.push_back(WithStandIns(arg));
     ScratchDir capture;
     std::string outPath = capture.File("stdout");
     std::string errPath = capture.File("stderr");
@@ -102,7 +120,7 @@ bool FileExists(const std::string& path) {
 }
 
 int RunShell(const std::string& command, std::string* output) {
-    std::FILE* pipe = ::popen(command.c_str(), "r");
+    std::FILE* pipe = ::popen(WithStandIns(command).c_str(), "r");
     if (!pipe) return -1;
     char buffer[4096];
     size_t n;

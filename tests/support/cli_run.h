@@ -27,7 +27,9 @@ struct ScratchDir {
 // the program writes (RLIMIT_FSIZE, with SIGXFSZ ignored, so that a write
 // past it fails with EFBIG as on a full disk). An addressSpaceLimit above 0
 // caps its memory (RLIMIT_AS), so that allocations past it fail; a program
-// built with AddressSanitizer cannot start under such a limit.
+// built with AddressSanitizer cannot start under such a limit. With
+// CLI_PROGRAMS_DIR set, programs of the build's bin are run from there
+// (here and in RunShell).
 CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
                  const std::string& workdir, long fileSizeLimit = 0, long addressSpaceLimit = 0);
 

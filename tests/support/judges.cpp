@@ -12,6 +12,7 @@ const char* PathOf(Judge judge) {
         case Judge::kPdfinfo: return JUDGE_PDFINFO;
         case Judge::kPdftotext: return JUDGE_PDFTOTEXT;
         case Judge::kMutool: return JUDGE_MUTOOL;
+        case Judge::kGhostscript: return JUDGE_GS;
         case Judge::kGpsbabel: return JUDGE_GPSBABEL;
         case Judge::kCs2cs: return JUDGE_CS2CS;
         case Judge::kSoffice: return JUDGE_SOFFICE;
@@ -19,6 +20,9 @@ const char* PathOf(Judge judge) {
         case Judge::kDpkgShlibdeps: return JUDGE_DPKG_SHLIBDEPS;
         case Judge::kLintian: return JUDGE_LINTIAN;
         case Judge::kOsgbPerl: return JUDGE_OSGB_PERL;
+        case Judge::kOgrinfo: return JUDGE_OGRINFO;
+        case Judge::kOgr2ogr: return JUDGE_OGR2OGR;
+        case Judge::kGpxpy: return JUDGE_GPXPY;
         case Judge::kPdfReaders: break;
     }
     return "";
@@ -45,7 +49,8 @@ std::string Complaint(Judge judge, const std::string& arguments, std::initialize
 
 bool JudgeFound(Judge judge) {
     if (judge == Judge::kPdfReaders)
-        return JudgeFound(Judge::kQpdf) && JudgeFound(Judge::kPdfinfo) && JudgeFound(Judge::kMutool);
+        return JudgeFound(Judge::kQpdf) && JudgeFound(Judge::kPdfinfo) && JudgeFound(Judge::kMutool) &&
+               JudgeFound(Judge::kGhostscript);
     return *PathOf(judge) != '\0';
 }
 
@@ -62,6 +67,10 @@ std::string PdfReadersFault(const std::string& path) {
     std::string fault = QpdfFault(path);
     if (fault.empty()) fault = Complaint(Judge::kPdfinfo, Quoted(path), {"Error", "Warning"});
     if (fault.empty()) fault = Complaint(Judge::kMutool, "info " + Quoted(path), {"error", "warning"});
+    if (fault.empty()) {
+        fault = Complaint(Judge::kGhostscript, "-q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=nullpage " + Quoted(path),
+                          {"Error", "error", "Warning", "warning"});
+    }
     return fault;
 }
 
@@ -74,6 +83,41 @@ int PdfInfo(const std::string& path, std::string* output) { return RunJudge(Judg
 int GpsbabelRead(const std::string& gpx, const std::string& mode, const std::string& format,
                  std::string* output) {
     return RunJudge(Judge::kGpsbabel, mode + " -i gpx -f " + Quoted(gpx) + " -o " + format + " -F -", output);
+}
+
+int GpsbabelConvert(const std::string& mode, const std::string& fromFormat, const std::string& from,
+                    const std::string& toFormat, const std::string& to, std::string* output) {
+    return RunJudge(Judge::kGpsbabel,
+                    mode + " -i " + fromFormat + " -f " + Quoted(from) + " -o " + toFormat + " -F " + Quoted(to),
+                    output);
+}
+
+int OgrLayers(const std::string& gpx, std::string* output) {
+    return RunJudge(Judge::kOgrinfo, "-ro -q " + Quoted(gpx), output);
+}
+
+int OgrLayerCsv(const std::string& gpx, const std::string& layer, const std::string& fields,
+                std::string* output) {
+    const std::string geometry = layer == "routes" || layer == "tracks" ? "AS_WKT" : "AS_XY";
+    return RunJudge(Judge::kOgr2ogr, "-f CSV -lco GEOMETRY=" + geometry + " /vsistdout/ " + Quoted(gpx) + " " +
+                                         layer + " -select " + fields,
+                    output);
+}
+
+int GpxpyPaths(const std::string& gpx, std::string* output) {
+    const char* script =
+        "import sys, gpxpy\n"
+        "g = gpxpy.parse(open(sys.argv[1], encoding=\"utf-8\"))\n"
+        "line = lambda p: print(p.name, \"%.6f %.6f %.0f\" % (p.latitude, p.longitude, p.elevation))\n"
+        "for r in g.routes:\n"
+        "    print(\"route\", r.name)\n"
+        "    for p in r.points: line(p)\n"
+        "for t in g.tracks:\n"
+        "    print(\"track\", t.name)\n"
+        "    for s in t.segments:\n"
+        "        print(\"segment\")\n"
+        "        for p in s.points: line(p)\n";
+    return RunJudge(Judge::kGpxpy, "-c " + Quoted(script) + " " + Quoted(gpx), output);
 }
 
 int Cs2csConvert(const std::string& from, const std::string& to, const std::string& inputPath, std::string* output) {
@@ -99,7 +143,7 @@ int DebExtract(const std::string& deb, const std::string& root, std::string* out
 }
 
 int Lintian(const std::string& deb, std::string* output) {
-    return RunJudge(Judge::kLintian, "--fail-on error " + Quoted(deb), output);
+    return RunJudge(Judge::kLintian, "--display-info --fail-on error " + Quoted(deb), output);
 }
 
 int Ostn15Grid(const std::string& inputPath, std::string* output) {

@@ -1,5 +1,5 @@
 // Test support: the outside judges, programs written by others that check
-// what ours write (xmllint, qpdf, Poppler, MuPDF, GPSBabel, PROJ's cs2cs,
+// what ours write (xmllint, qpdf, Poppler, MuPDF, Ghostscript, GPSBabel, PROJ's cs2cs,
 // LibreOffice, dpkg, lintian, Perl's Geo::Coordinates::OSGB). CMake finds
 // them; every command line that runs one is here. A test that needs a judge
 // is declared with JUDGED_TEST and registered only when its judges were found.
@@ -17,6 +17,7 @@ enum class Judge {
     kPdfinfo,
     kPdftotext,
     kMutool,
+    kGhostscript,
     kGpsbabel,
     kCs2cs,
     kSoffice,
@@ -24,7 +25,10 @@ enum class Judge {
     kDpkgShlibdeps,
     kLintian,
     kOsgbPerl,     // perl with Geo::Coordinates::OSGB, which carries OSTN15
-    kPdfReaders,   // qpdf, pdfinfo and mutool: the three of PdfReadersFault
+    kOgrinfo,      // GDAL's GPX driver: ogrinfo lists the layers
+    kOgr2ogr,      // and ogr2ogr writes one as CSV
+    kGpxpy,        // python3 with gpxpy
+    kPdfReaders,   // qpdf, pdfinfo, mutool and gs: the four of PdfReadersFault
 };
 
 bool JudgeFound(Judge judge);
@@ -35,7 +39,8 @@ bool JudgeFound(Judge judge);
 std::string XmllintFault(const std::string& path, const std::string& schema);
 // qpdf --check: neither an error nor a warning.
 std::string QpdfFault(const std::string& path);
-// qpdf --check, pdfinfo and mutool info all accept the file without a warning.
+// qpdf --check, pdfinfo, mutool info and Ghostscript rendering every page
+// all accept the file without a warning.
 std::string PdfReadersFault(const std::string& path);
 
 // The rest return the judge's exit status and put what it printed (standard
@@ -46,6 +51,17 @@ int PdfInfo(const std::string& path, std::string* output);
 // GPSBabel reads the GPX file (tracks too with "-t") and writes format.
 int GpsbabelRead(const std::string& gpx, const std::string& mode, const std::string& format,
                  std::string* output);
+// GPSBabel converts the file from one format into a file of another.
+int GpsbabelConvert(const std::string& mode, const std::string& fromFormat, const std::string& from,
+                    const std::string& toFormat, const std::string& to, std::string* output);
+// GDAL: ogrinfo's summary of the GPX file's layers ("1: waypoints
+// (Point)", ...), and one layer as CSV with its geometry as X,Y or WKT.
+int OgrLayers(const std::string& gpx, std::string* output);
+int OgrLayerCsv(const std::string& gpx, const std::string& layer, const std::string& fields,
+                std::string* output);
+// gpxpy's reading of the routes and tracks: a line per route, track and
+// segment, and a line "name lat lon ele" per point.
+int GpxpyPaths(const std::string& gpx, std::string* output);
 // cs2cs from one PROJ string to the other, on the input file's lines of
 // three numbers, written with ten decimals.
 int Cs2csConvert(const std::string& from, const std::string& to, const std::string& inputPath, std::string* output);
@@ -56,6 +72,7 @@ int CalcConvert(const std::string& folder, const std::string& importFilter, cons
 // dpkg-deb's fields of a package, and the package unpacked into root.
 int DebFields(const std::string& deb, const std::string& fields, std::string* output);
 int DebExtract(const std::string& deb, const std::string& root, std::string* output);
+// lintian's tags on the package, the info ones too; non-zero on an error.
 int Lintian(const std::string& deb, std::string* output);
 // OSTN15 through Geo::Coordinates::OSGB: each "lat lon" line of the input
 // file (ETRS89 degrees) becomes "easting northing" in metres, or "off" where
