@@ -143,6 +143,7 @@ int WriteWayFile(std::FILE* file, const GpxData& data, const PathPlan& plan, Pla
     if (hasPath) {
         WriteDirective(batch, "#ROUTE_CARD", "");
         WriteDirective(batch, "#VIA=", "UNDESCRIBED");
+        WriteDirective(batch, "#GPX_ROUTE=", std::string_view(&kPathLetter, 1));  // the whole path for the GPS
     }
     size_t counts[kLetters] = {};
     for (char letter : letters.OfRow) ++counts[LetterIndex(letter)];

@@ -1,6 +1,7 @@
 // Writing the WayFile that cairnlog reads: a header of directives (title,
 // grid, the path's rule, a letter and symbol for each kind of place, the
-// route card with the bends as via points), then one waypoint line a row:
+// route card with the bends as via points, the path as the GPS file's
+// route), then one waypoint line a row:
 // C001... for the path, a letter for each waypoint symbol (P01... for
 // points of interest without one), stages before the rows that begin them,
 // each line short enough for cairnlog to read whole.

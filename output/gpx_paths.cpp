@@ -19,8 +19,10 @@ constexpr size_t kCountDigitsMax = std::numeric_limits<std::size_t>::digits10 + 
 constexpr size_t kNameLineMax =
     kGpxMaxEscapedChar * (kTitleMax > kStageNameMax ? kTitleMax : kStageNameMax) + 2 * kCountDigitsMax + 64;
 
-bool OfLetter(const Waypoint& waypoint, char letter) {
-    return SymbolEntryOf(waypoint.WayID[0]) == SymbolEntryOf(letter);
+// Whether the waypoint lies on the path of letter: one of its letter, or
+// of a letter PATH puts on it.
+bool OfLetter(const Waypoint& waypoint, const SymbolTable& symbols, char letter) {
+    return PathEntryOf(symbols, SymbolEntryOf(waypoint.WayID[0])) == SymbolEntryOf(letter);
 }
 
 // A title comes from the TITLE line or the WayFile's name, and neither is
@@ -91,7 +93,7 @@ int WriteRoutesOf(char letter, LineBatch& batch, const WaypointList& list, const
     std::size_t index = 0;
     for (const Waypoint& waypoint : list) {
         while (stage + 1 < stages.size() && stages[stage + 1].First <= index) ++stage;
-        stagePoints[stage] += OfLetter(waypoint, letter);
+        stagePoints[stage] += OfLetter(waypoint, symbols, letter);
         ++index;
     }
 
@@ -109,7 +111,7 @@ int WriteRoutesOf(char letter, LineBatch& batch, const WaypointList& list, const
             last = nullptr;
             ++stage;
         }
-        if (failed || !OfLetter(*waypoint, letter)) continue;
+        if (failed || !OfLetter(*waypoint, symbols, letter)) continue;
         const std::string_view name = stages[stage].Name.empty() ? paths.Title : stages[stage].Name;
         if (!last) {
             part = 1;
@@ -136,7 +138,7 @@ int WriteTrackOf(char letter, LineBatch& batch, const WaypointList& list, const 
     bool open = false;
     int failed = 0;
     for (auto waypoint = list.begin(); !failed && waypoint != list.end(); ++waypoint) {
-        if (!OfLetter(*waypoint, letter)) continue;
+        if (!OfLetter(*waypoint, symbols, letter)) continue;
         if (!open) {
             failed = PutPathStart(batch, "trk", paths.Title, letter, 1, 1);
             if (!failed) failed = PutLine(batch, "<trkseg>\r\n");
@@ -168,10 +170,10 @@ void MarkPathLetters(const GpxPaths& paths, bool (&onPath)[kSymbolEntries]) {
     }
 }
 
-void WarnLettersWithoutWaypoints(const WaypointList& list, const GpxPaths& paths) {
+void WarnLettersWithoutWaypoints(const WaypointList& list, const SymbolTable& symbols, const GpxPaths& paths) {
     if (paths.RouteLetters[0] == '\0' && paths.TrackLetters[0] == '\0') return;
     bool seen[kSymbolEntries] = {};
-    for (const Waypoint& waypoint : list) seen[SymbolEntryOf(waypoint.WayID[0])] = true;
+    for (const Waypoint& waypoint : list) seen[PathEntryOf(symbols, SymbolEntryOf(waypoint.WayID[0]))] = true;
     const struct {
         const char* directive;
         const char* letters;

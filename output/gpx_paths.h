@@ -28,8 +28,9 @@ GpxPaths GpxPathsOf(const Settings& settings, const std::vector<Stage>& stages);
 void MarkPathLetters(const GpxPaths& paths, bool (&onPath)[kSymbolEntries]);
 
 // Prints "Warning: #GPX_ROUTE=C, but no waypoint ID begins with C" (or
-// GPX_TRACK) for a letter that gets no route or track.
-void WarnLettersWithoutWaypoints(const WaypointList& list, const GpxPaths& paths);
+// GPX_TRACK) for a letter that gets no route or track: no waypoint of its
+// own or on its path (PATH).
+void WarnLettersWithoutWaypoints(const WaypointList& list, const SymbolTable& symbols, const GpxPaths& paths);
 
 // How many routes of at most routePoints points carry a path of points
 // points, each route after the first starting at the point where the last

@@ -103,7 +103,7 @@ int GpxWriteTrailer(std::FILE* file) {
 int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const BoundingBox& bounds,
                  const SymbolTable& symbols, const char* timestamp, double metresPerElevationUnit,
                  const GpxPaths& paths) {
-    WarnLettersWithoutWaypoints(list, paths);
+    WarnLettersWithoutWaypoints(list, symbols, paths);
     bool onPath[kSymbolEntries] = {};
     MarkPathLetters(paths, onPath);
     std::FILE* file = std::fopen(gpxFilename, "w");
@@ -115,7 +115,7 @@ int WriteGpxFile(const char* gpxFilename, const WaypointList& list, const Boundi
     LineBatch batch = MakeLineBatch(file);
     for (auto waypoint = list.begin(); !failed && waypoint != list.end(); ++waypoint) {
         // A via point of a route or track is a point of the path, not a place.
-        if (waypoint->Via && onPath[SymbolEntryOf(waypoint->WayID[0])]) continue;
+        if (waypoint->Via && onPath[PathEntryOf(symbols, SymbolEntryOf(waypoint->WayID[0]))]) continue;
         failed = GpxWriteWaypoint(batch, symbols, *waypoint, metresPerElevationUnit);
     }
     if (!failed) failed = GpxWritePaths(batch, list, symbols, metresPerElevationUnit, paths);

@@ -68,7 +68,7 @@ void ExpectProgramsRunFrom(const std::string& bin) {
     CliResult imported = RunCli(bin + "/gpx2wayfile", {"day.gpx"}, work.path);
     EXPECT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(imported.out,
-              "#TITLE=day\n#GRID=IRISH\n#SYM_RULE.C=RULE_ALL\n#ROUTE_CARD\n#VIA=UNDESCRIBED\n"
+              "#TITLE=day\n#GRID=IRISH\n#SYM_RULE.C=RULE_ALL\n#ROUTE_CARD\n#VIA=UNDESCRIBED\n#GPX_ROUTE=C\n"
               "C001  53.130500  -6.240500  725\nC002  53.120000  -6.254000\n");
 }
 
