@@ -41,7 +41,15 @@ struct RouteCard {
     std::vector<CardLeg> Legs;         // one per waypoint, in list order
     std::vector<Stage> Stages;         // at least one when the card is on
     std::vector<StageTotals> Totals;   // one per stage: every measured leg that ends in it
+    int PathEntry[kSymbolEntries] = {};  // PATH.x=y as the symbol table has it: y's entry, 0 for x's own path
 };
+
+// The symbol entry of the path that waypoint lies on: its letter's, or the
+// one its letter's PATH names.
+inline int CardPathEntry(const RouteCard& card, const Waypoint& waypoint) {
+    const int entry = SymbolEntryOf(waypoint.WayID[0]);
+    return card.PathEntry[entry] != 0 ? card.PathEntry[entry] : entry;
+}
 
 // What the settings make of the card's measures.
 struct CardRates {

@@ -69,7 +69,10 @@ void AccumulateRoute(WaypointList& list, SymbolTable& symbols, const Settings& s
     const double unitFactor = UnitFactor(settings);
     const double metresPerElevationUnit = MetresPerElevationUnit(settings);
     RouteCardPass pass;
-    if (card) StartRouteCard(*card, list.size(), settings, pass);
+    if (card) {
+        StartRouteCard(*card, list.size(), settings, pass);
+        for (int entry = 0; entry < kSymbolEntries; ++entry) card->PathEntry[entry] = symbols.Entries[entry].PathEntry;
+    }
     std::size_t index = 0;
     for (Waypoint& waypoint : list) {
         const std::size_t at = index++;

@@ -170,9 +170,9 @@ void DrawHighest(PdfWriter& pdf, const HeightProfile& profile, const ProfileAxes
 
 }  // namespace
 
-int MainPathEntry(const WaypointList& list) {
+int MainPathEntry(const WaypointList& list, const RouteCard& card) {
     for (const Waypoint& waypoint : list)
-        if (waypoint.HasDistance) return SymbolEntryOf(waypoint.WayID[0]);
+        if (waypoint.HasDistance) return CardPathEntry(card, waypoint);
     return -1;
 }
 
@@ -188,7 +188,7 @@ void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::ve
     long long slots[kSymbolEntries];
     std::fill(std::begin(slots), std::end(slots), -1);
     profiles.clear();
-    const int mainLetter = MainPathEntry(list);
+    const int mainLetter = MainPathEntry(list, card);
     std::size_t stage = 0;
     std::size_t stageBegin = 0;
     std::size_t index = 0;
@@ -201,7 +201,7 @@ void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::ve
             stageBegin = profiles.size();
             std::fill(std::begin(slots), std::end(slots), -1);
         }
-        const int letter = SymbolEntryOf(waypoint.WayID[0]);
+        const int letter = CardPathEntry(card, waypoint);
         LetterEnd& end = ends[letter];
         if (slots[letter] < 0) {
             slots[letter] = static_cast<long long>(profiles.size());

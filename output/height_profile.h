@@ -27,13 +27,14 @@ struct HeightProfile {
     std::vector<ProfilePoint> Points;
 };
 
-// The symbol entry of the main path: that of the list's first measured
-// waypoint; -1 when none is measured.
-int MainPathEntry(const WaypointList& list);
+// The symbol entry of the main path: that of the path the list's first
+// measured waypoint lies on; -1 when none is measured.
+int MainPathEntry(const WaypointList& list, const RouteCard& card);
 
 // The profiles of every stage of card, in stage order; within a stage one
-// per path letter with a measured waypoint in it, the main path's letter
-// first, the others as they first appear.
+// per path with a measured waypoint in it (a letter's waypoints on another
+// letter's path, PATH, are points of that path), the main path first, the
+// others as they first appear.
 void FindHeightProfiles(const WaypointList& list, const RouteCard& card, std::vector<HeightProfile>& profiles);
 
 // A round-number axis: Min and Max are whole multiples of Step, which is

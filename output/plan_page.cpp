@@ -67,15 +67,15 @@ std::string StageName(const Stage& stage, const Settings& settings) {
 // The IDs of the first and last listed waypoints of [begin, end) on the
 // main path (the symbol entry mainPath); of any path when the main path
 // has none there, and of any waypoint when no path has.
-void StageEnds(const WaypointList& list, std::size_t begin, std::size_t end, int mainPath, std::string& from,
-               std::string& to) {
+void StageEnds(const WaypointList& list, const RouteCard& card, std::size_t begin, std::size_t end, int mainPath,
+               std::string& from, std::string& to) {
     from.clear();
     to.clear();
     for (int pass = 0; pass < 3 && from.empty(); ++pass) {
         for (std::size_t i = begin; i < end; ++i) {
             const Waypoint& waypoint = list[i];
             if (pass < 2 && (waypoint.Via || !waypoint.HasDistance)) continue;
-            if (pass == 0 && SymbolEntryOf(waypoint.WayID[0]) != mainPath) continue;
+            if (pass == 0 && CardPathEntry(card, waypoint) != mainPath) continue;
             if (from.empty()) from = waypoint.WayID;
             to = waypoint.WayID;
         }
@@ -142,12 +142,12 @@ void DrawTable(PlanFlow& flow, const Settings& settings, const WaypointList& lis
                              "Time"};
     std::vector<TableRow> rows;
     StageTotals walk;
-    const int mainPath = MainPathEntry(list);
+    const int mainPath = MainPathEntry(list, card);
     for (std::size_t stage = 0; stage < card.Stages.size(); ++stage) {
         const std::size_t end = stage + 1 < card.Stages.size() ? card.Stages[stage + 1].First : list.size();
         std::string from;
         std::string to;
-        StageEnds(list, card.Stages[stage].First, end, mainPath, from, to);
+        StageEnds(list, card, card.Stages[stage].First, end, mainPath, from, to);
         const StageTotals& totals = card.Totals[stage];
         rows.push_back(Measures(StageName(card.Stages[stage], settings), from, to, totals));
         walk.Distance += totals.Distance;

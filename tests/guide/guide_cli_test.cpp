@@ -337,6 +337,8 @@ JUDGED_TEST(GuideCli, PlanPagesFollowTheGuideOnASheetOfTheirOwn, Judge::kPdfRead
           "No known heights on this stage"}},
         {"thirteen columns, the last on a front", Walk(12 * 24 + 1), 3, 1,
          {"Lakes", "W1", "W289", "Total", "Lakes, path W"}},
+        {"a summit on the path", "#PATH.S=W\n" + Walk(2) + "S1 54.4050 -3.0980 300 Summit\nW3 54.4080 -3.0970 150 Tarn\n",
+         1, 1, {"Lakes", "W1", "W3", "Total", "Lakes, path W", "S1", "W3", "300 m"}},
         {"kilometres and feet", "#DISTANCE_UNITS=KM\n#ELEVATION=FEET\n" + Walk(3), 1, 1,
          {"Distance (km)", "Ascent (ft)", "Descent (ft)", "W1", "W3", "0.5", "2", "0", "Total", "103 ft", "km"}},
     };
