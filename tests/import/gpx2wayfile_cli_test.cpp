@@ -196,6 +196,16 @@ const CliCase kCases[] = {
      "Note: the path follows the routes of walk.gpx; its tracks are left out\n"
      "Note: 1 path points (of 1 read) and 0 points of interest written to standard output\n"
      "Note: 1 of 1 path points have no elevation; the route card leaves out their climbs\n"},
+    {"EachOfTwoRoutesBeginsAStageNamedAfterIt",
+     Gpx11("<rte><name>Out</name><rtept lat=\"54\" lon=\"-2\"><ele>100</ele></rtept>"
+           "<rtept lat=\"54.01\" lon=\"-2\"><ele>150</ele></rtept></rte>\n"
+           "<rte><name>Back</name><rtept lat=\"54.01\" lon=\"-2\"><ele>150</ele></rtept>"
+           "<rtept lat=\"54.02\" lon=\"-2\"><ele>120</ele></rtept></rte>\n"),
+     "", {"walk.gpx"}, 0,
+     "#TITLE=walk\n#GRID=OSGB\n#SYM_RULE.C=RULE_ALL\n#ROUTE_CARD\n#VIA=UNDESCRIBED\n#GPX_ROUTE=C\n"
+     "#STAGE=Out\nC001  54.000000  -2.000000  100\nC002  54.010000  -2.000000  150\n"
+     "#STAGE=Back\nC003  54.010000  -2.000000  150\nC004  54.020000  -2.000000  120\n",
+     "Note: 4 path points (of 4 read) and 0 points of interest written to standard output\n"},
     {"OutputFileWithOptionsAfterTheName", Gpx11("<wpt lat=\"54\" lon=\"-2\"/>\n"), "", {"walk.gpx", "-oout.txt", "-t10"}, 0, "",
      "Note: 1 points of interest written to out.txt\n", "out.txt",
      "#TITLE=walk\n#GRID=OSGB\n#SYM.P=Pin, Green\nP01  54.000000  -2.000000\n"},

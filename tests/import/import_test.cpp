@@ -28,6 +28,7 @@ const TextCase kTextCases[] = {
     {"ControlsDropped", std::string("a\x01") + "b\x7f c", 255, "ab c"},
     {"C1ControlsDropped", "x\xC2\x80\xC2\x85\xC2\x9Fy", 255, "xy"},
     {"BlanksCollapsedAndTrimmed", " a \t\n b \x01 c ", 255, "a b c"},
+    {"NoBreakSpaceKept", "Ben\xC2\xA0Nevis", 255, "Ben\xC2\xA0Nevis"},  // U+00A0, the first code point past the C1 controls
     {"AmpersandAndAccentsKept", "Fox & Hounds, Gleann D\xC3\xA1 Loch", 255, "Fox & Hounds, Gleann D\xC3\xA1 Loch"},
     {"CutBeforeAWholeCharacter", "Caf\xC3\xA9", 4, "Caf"},
     {"CutAfterAWholeCharacter", "Caf\xC3\xA9", 5, "Caf\xC3\xA9"},
