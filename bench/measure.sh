@@ -1,5 +1,5 @@
-# Timing shared by the benchmark scripts that compare us with another
-# program. Sourced after the script has set $work, its scratch directory.
+# Timing shared by the benchmark scripts. Sourced after the script has set
+# $work, its scratch directory.
 
 # measure RUNS COMMAND [ARG...]: runs the command RUNS times under time(1),
 # its own output kept out of sight, and prints "wall-seconds user-seconds
@@ -23,4 +23,22 @@ measure() {
 # ratio THEIRS OURS: how many times faster we are, to one decimal.
 ratio() {
   awk -v b="$1" -v t="$2" 'BEGIN { if (t > 0) printf "%.1f", b / t; else printf "-" }'
+}
+
+# The table that measured_row fills: waypoints, program, wall time, peak.
+table_header() {
+  printf '%-9s %-26s %9s %10s\n' "waypoints" "program" "wall (s)" "peak (MiB)"
+}
+
+# measured_row WAYPOINTS LABEL COMMAND [ARG...]: the fastest of three runs of
+# the command in $work as a line of the table; its wall time is left in
+# $seconds for the script's own comparison.
+measured_row() {
+  row_waypoints=$1
+  row_label=$2
+  shift 2
+  set -- $(cd "$work" && measure 3 "$@")
+  seconds=$1
+  awk -v n="$row_waypoints" -v p="$row_label" -v s="$1" -v k="$3" \
+    'BEGIN { printf "%-9s %-26s %9s %10.1f\n", n, p, s, k / 1024 }'
 }

@@ -17,10 +17,8 @@ count=1000000
 awk 'NR == 1 { print "#ROUTE_CARD" } /^[^#]/ && ++n % 400 == 1 { print "#STAGE=Day " ++day } { print }' \
   "$work/plain.txt" > "$work/card.txt"
 
-printf '%-9s %-26s %9s %10s\n' "waypoints" "program" "wall (s)" "peak (MiB)"
-set -- $(cd "$work" && measure 3 "$bin/cairnlog" -r -p plain.txt)
-plain=$1
-awk -v n="$count" -v s="$1" -v k="$3" 'BEGIN { printf "%-9s %-26s %9s %10.1f\n", n, "cairnlog -r -p", s, k / 1024 }'
-set -- $(cd "$work" && measure 3 "$bin/cairnlog" -r -p card.txt)
-awk -v n="$count" -v s="$1" -v k="$3" 'BEGIN { printf "%-9s %-26s %9s %10.1f\n", n, "cairnlog -r -p, route card", s, k / 1024 }'
-awk -v a="$plain" -v b="$1" 'BEGIN { if (a > 0) printf "%-9s with the card / without = %.3f\n", "", b / a }'
+table_header
+measured_row "$count" "cairnlog -r -p" "$bin/cairnlog" -r -p plain.txt
+plain=$seconds
+measured_row "$count" "cairnlog -r -p, route card" "$bin/cairnlog" -r -p card.txt
+awk -v a="$plain" -v b="$seconds" 'BEGIN { if (a > 0) printf "%-9s with the card / without = %.3f\n", "", b / a }'

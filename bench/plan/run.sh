@@ -19,10 +19,8 @@ awk 'NR == 1 { print "#ROUTE_CARD" } /^[^#]/ && ++n % 1000 == 1 { print "#STAGE=
 awk 'NR == 1 { print "#ROUTE_CARD"; print "#PLAN" } NR > 1 || !/^#ROUTE_CARD/ { print }' \
   "$work/guide.txt" > "$work/plan.txt"
 
-printf '%-9s %-26s %9s %10s\n' "waypoints" "program" "wall (s)" "peak (MiB)"
-set -- $(cd "$work" && measure 3 "$bin/cairnlog" -p guide.txt)
-guide=$1
-awk -v n="$count" -v s="$1" -v k="$3" 'BEGIN { printf "%-9s %-26s %9s %10.1f\n", n, "cairnlog -p, 100 stages", s, k / 1024 }'
-set -- $(cd "$work" && measure 3 "$bin/cairnlog" -p plan.txt)
-awk -v n="$count" -v s="$1" -v k="$3" 'BEGIN { printf "%-9s %-26s %9s %10.1f\n", n, "cairnlog -p, with #PLAN", s, k / 1024 }'
-awk -v a="$guide" -v b="$1" 'BEGIN { printf "%-9s the plan adds %.3f s\n", "", b - a }'
+table_header
+measured_row "$count" "cairnlog -p, 100 stages" "$bin/cairnlog" -p guide.txt
+guide=$seconds
+measured_row "$count" "cairnlog -p, with #PLAN" "$bin/cairnlog" -p plan.txt
+awk -v a="$guide" -v b="$seconds" 'BEGIN { printf "%-9s the plan adds %.3f s\n", "", b - a }'
